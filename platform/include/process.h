@@ -1,0 +1,4 @@
+// The C runtime's thread functions.
+#pragma once
+
+#include "winsim/types.h"

@@ -1,0 +1,4 @@
+// CryptoAPI string conversion.
+#pragma once
+
+#include "winsim/types.h"

@@ -1,0 +1,4 @@
+// Registry functions and constants.
+#pragma once
+
+#include "winsim/types.h"

@@ -1,0 +1,4 @@
+// (declarations added by the area that implements them)
+#pragma once
+
+#include "types.h"

@@ -1,0 +1,175 @@
+#include "kernel/machine.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <mutex>
+#include <optional>
+#include <stdexcept>
+
+#include "kernel/clock.h"
+#include "kernel/schema.h"
+
+namespace winsim::machine {
+namespace {
+
+std::mutex g_root_lock;
+std::optional<std::filesystem::path> g_root;
+int g_generation = 0;  // bumped by attach(), so threads reopen their connection
+
+[[noreturn]] void die(const std::string& what) {
+  std::fprintf(stderr, "winsim: %s\n", what.c_str());
+  std::abort();
+}
+
+struct Connection {
+  sqlite3* handle = nullptr;
+  int generation = -1;
+  ~Connection() {
+    if (handle) sqlite3_close(handle);
+  }
+};
+
+std::filesystem::path database_path(const std::filesystem::path& root) { return root / "machine.db"; }
+
+sqlite3* open_database(const std::filesystem::path& path, bool create) {
+  sqlite3* db = nullptr;
+  int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
+  if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
+    std::string message = db ? sqlite3_errmsg(db) : "out of memory";
+    if (db) sqlite3_close(db);
+    die("cannot open the machine database " + path.string() + ": " + message);
+  }
+  sqlite3_busy_timeout(db, 30000);
+  sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
+               nullptr, nullptr);
+  return db;
+}
+
+}  // namespace
+
+void create(const std::filesystem::path& root, const Options& options) {
+  namespace fs = std::filesystem;
+  fs::create_directories(root);
+  for (const char* dir : {"drive_c/Windows/System32", "drive_c/Tarvolt", "drive_c/Users/Public",
+                          "drive_c/ProgramData", "drive_c/Windows/Temp"})
+    fs::create_directories(root / dir);
+  attach(root);
+  exec(
+      "CREATE TABLE IF NOT EXISTS config(key TEXT PRIMARY KEY, value TEXT NOT NULL);");
+  create_schema();
+  set_config("scale", std::to_string(options.scale));
+  set_config("tz_bias_minutes", std::to_string(options.tz_bias_minutes));
+  clock::start_machine_clock();
+}
+
+const std::filesystem::path& root() {
+  std::lock_guard g(g_root_lock);
+  if (!g_root) {
+    const char* env = std::getenv("WINSIM_ROOT");
+    if (!env || !*env) die("this program runs inside a simulated machine: set WINSIM_ROOT to its root folder");
+    g_root = std::filesystem::absolute(env);
+  }
+  return *g_root;
+}
+
+void attach(const std::filesystem::path& new_root) {
+  {
+    std::lock_guard g(g_root_lock);
+    g_root = std::filesystem::absolute(new_root);
+    ++g_generation;
+  }
+  clock::reload();
+}
+
+bool attached() {
+  std::lock_guard g(g_root_lock);
+  return g_root.has_value() || (std::getenv("WINSIM_ROOT") && *std::getenv("WINSIM_ROOT"));
+}
+
+std::filesystem::path drive_c() { return root() / "drive_c"; }
+
+sqlite3* db() {
+  thread_local Connection connection;
+  const std::filesystem::path& r = root();
+  int generation;
+  {
+    std::lock_guard g(g_root_lock);
+    generation = g_generation;
+  }
+  if (connection.handle && connection.generation == generation) return connection.handle;
+  if (connection.handle) sqlite3_close(connection.handle);
+  bool exists = std::filesystem::exists(database_path(r));
+  connection.handle = open_database(database_path(r), !exists);
+  connection.generation = generation;
+  return connection.handle;
+}
+
+void exec(const char* sql) {
+  char* error = nullptr;
+  if (sqlite3_exec(db(), sql, nullptr, nullptr, &error) != SQLITE_OK) {
+    std::string message = error ? error : "unknown error";
+    sqlite3_free(error);
+    die(std::string("machine database: ") + message + " in: " + sql);
+  }
+}
+
+std::string config(const std::string& key, const std::string& fallback) {
+  Statement s("SELECT value FROM config WHERE key = ?");
+  s.bind(1, key);
+  return s.step() ? s.column_text(0) : fallback;
+}
+
+void set_config(const std::string& key, const std::string& value) {
+  Statement s("INSERT INTO config(key, value) VALUES(?, ?) ON CONFLICT(key) DO UPDATE SET value = excluded.value");
+  s.bind(1, key).bind(2, value);
+  s.step();
+}
+
+Transaction::Transaction() { exec("BEGIN IMMEDIATE"); }
+Transaction::~Transaction() {
+  if (!done_) sqlite3_exec(db(), "ROLLBACK", nullptr, nullptr, nullptr);
+}
+void Transaction::commit() {
+  exec("COMMIT");
+  done_ = true;
+}
+
+Statement::Statement(const char* sql) {
+  if (sqlite3_prepare_v2(db(), sql, -1, &stmt_, nullptr) != SQLITE_OK)
+    die(std::string("machine database: ") + sqlite3_errmsg(db()) + " in: " + sql);
+}
+Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement& Statement::bind(int index, long long value) {
+  sqlite3_bind_int64(stmt_, index, value);
+  return *this;
+}
+Statement& Statement::bind(int index, const std::string& text) {
+  sqlite3_bind_text(stmt_, index, text.data(), int(text.size()), SQLITE_TRANSIENT);
+  return *this;
+}
+Statement& Statement::bind_blob(int index, const void* data, int size) {
+  sqlite3_bind_blob(stmt_, index, size ? data : "", size, SQLITE_TRANSIENT);
+  return *this;
+}
+Statement& Statement::bind_null(int index) {
+  sqlite3_bind_null(stmt_, index);
+  return *this;
+}
+bool Statement::step() {
+  int rc = sqlite3_step(stmt_);
+  if (rc == SQLITE_ROW) return true;
+  if (rc == SQLITE_DONE) return false;
+  die(std::string("machine database: ") + sqlite3_errmsg(sqlite3_db_handle(stmt_)));
+}
+long long Statement::column_int(int index) { return sqlite3_column_int64(stmt_, index); }
+std::string Statement::column_text(int index) {
+  const unsigned char* t = sqlite3_column_text(stmt_, index);
+  return t ? std::string(reinterpret_cast<const char*>(t), sqlite3_column_bytes(stmt_, index)) : std::string();
+}
+std::string Statement::column_blob(int index) {
+  const void* b = sqlite3_column_blob(stmt_, index);
+  return b ? std::string(static_cast<const char*>(b), sqlite3_column_bytes(stmt_, index)) : std::string();
+}
+bool Statement::column_is_null(int index) { return sqlite3_column_type(stmt_, index) == SQLITE_NULL; }
+
+}  // namespace winsim::machine

@@ -1,0 +1,70 @@
+// The machine this process belongs to: its root folder and its shared database.
+#pragma once
+
+#include <sqlite3.h>
+
+#include <filesystem>
+#include <string>
+
+namespace winsim::machine {
+
+struct Options {
+  double scale = 1.0;         // machine seconds per real second
+  int tz_bias_minutes = 0;    // UTC minus local time, as Windows counts it
+};
+
+// Makes a fresh machine at `root`: drive C: with its system folders, and the database.
+void create(const std::filesystem::path& root, const Options& options);
+
+// WINSIM_ROOT, unless attach() named another root. Ends the process with a message when neither.
+const std::filesystem::path& root();
+// Binds this process to the machine at `root` (tests; winsim's own commands).
+void attach(const std::filesystem::path& root);
+bool attached();
+
+std::filesystem::path drive_c();
+
+// This thread's connection to the machine database (WAL, with a busy timeout).
+sqlite3* db();
+// Runs SQL that returns no rows; ends the process on failure (a broken machine store).
+void exec(const char* sql);
+
+std::string config(const std::string& key, const std::string& fallback = "");
+void set_config(const std::string& key, const std::string& value);
+
+// BEGIN IMMEDIATE ... COMMIT, rolled back when not committed.
+class Transaction {
+ public:
+  Transaction();
+  ~Transaction();
+  void commit();
+  Transaction(const Transaction&) = delete;
+  Transaction& operator=(const Transaction&) = delete;
+
+ private:
+  bool done_ = false;
+};
+
+// A prepared statement with bind helpers, reset on destruction.
+class Statement {
+ public:
+  explicit Statement(const char* sql);
+  ~Statement();
+  Statement& bind(int index, long long value);
+  Statement& bind(int index, const std::string& text);
+  Statement& bind_blob(int index, const void* data, int size);
+  Statement& bind_null(int index);
+  bool step();  // true while a row is available
+  long long column_int(int index);
+  std::string column_text(int index);
+  std::string column_blob(int index);
+  bool column_is_null(int index);
+  sqlite3_stmt* get() { return stmt_; }
+  Statement(const Statement&) = delete;
+  Statement& operator=(const Statement&) = delete;
+
+ private:
+  sqlite3_stmt* stmt_ = nullptr;
+};
+
+}  // namespace winsim::machine

@@ -1,0 +1,20 @@
+#include <windows.h>
+
+#include "kernel/clock.h"
+#include "kernel/wait.h"
+#include "support/machine_fixture.h"
+
+namespace {
+
+using testing_support::MachineTest;
+
+class ClockTest : public MachineTest {};
+
+TEST_F(ClockTest, ManualClockDrivesTimedWaits) {
+  winsim::clock::set_manual(1'000'000'000'000'000'000LL);
+  int64_t start = winsim::clock::now_ns();
+  winsim::clock::advance(5'000'000'000LL);
+  EXPECT_EQ(winsim::clock::now_ns() - start, 5'000'000'000LL);
+}
+
+}  // namespace

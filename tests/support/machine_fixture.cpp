@@ -1,0 +1,30 @@
+#include "support/machine_fixture.h"
+
+#include <stdlib.h>
+#include <unistd.h>
+
+namespace testing_support {
+
+void MachineTest::SetUp() {
+  std::string pattern = (std::filesystem::temp_directory_path() / "winsim-test-XXXXXX").string();
+  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+  root_ = pattern;
+  // Child processes find the machine the same way the test does.
+  setenv("WINSIM_ROOT", root_.c_str(), 1);
+  winsim::machine::create(root_, winsim::machine::Options{});
+}
+
+void MachineTest::TearDown() {
+  std::error_code ignored;
+  std::filesystem::remove_all(root_, ignored);
+}
+
+void MachineTest::recreate(const winsim::machine::Options& options) {
+  std::error_code ignored;
+  std::filesystem::remove_all(root_, ignored);
+  winsim::machine::create(root_, options);
+}
+
+std::filesystem::path bin_dir() { return TEST_BIN_DIR; }
+
+}  // namespace testing_support
