@@ -26,4 +26,13 @@ class Waitable : public Object {
   virtual bool polled() const { return false; }
 };
 
+// Something ReadFile and WriteFile work on: files, pipe ends, consoles. Each sets the last
+// error itself when it fails.
+class IoObject : public Object {
+ public:
+  virtual BOOL read(void* buffer, DWORD size, DWORD* done);
+  virtual BOOL write(const void* buffer, DWORD size, DWORD* done);
+  virtual BOOL flush();
+};
+
 }  // namespace winsim
