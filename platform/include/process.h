@@ -2,3 +2,16 @@
 #pragma once
 
 #include "winsim/types.h"
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// A thread handle (close it with CloseHandle), or 0 with errno set.
+uintptr_t __cdecl _beginthreadex(void* security, unsigned stack_size, unsigned(__stdcall* start_address)(void*),
+                                 void* arglist, unsigned initflag, unsigned* thrdaddr);
+void __cdecl _endthreadex(unsigned retval);
+
+#ifdef __cplusplus
+}
+#endif

@@ -123,6 +123,14 @@ void advance(int64_t machine_ns) {
   wait::notify_all();
 }
 
+void set_real() {
+  {
+    std::lock_guard l(g_lock);
+    g.manual = false;
+  }
+  wait::notify_all();
+}
+
 bool is_manual() {
   std::lock_guard l(g_lock);
   return g.manual;

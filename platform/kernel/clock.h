@@ -24,6 +24,8 @@ void reload();
 // Tests: the clock stands still at `now_ns` until advance() moves it; waits follow it.
 void set_manual(int64_t now_ns);
 void advance(int64_t machine_ns);
+// Back to the clock of the attached machine.
+void set_real();
 bool is_manual();
 
 }  // namespace winsim::clock

@@ -3,6 +3,8 @@
 #include <map>
 #include <mutex>
 
+#include "kernel/creator_protocol.h"
+
 namespace winsim::handles {
 namespace {
 
@@ -18,7 +20,13 @@ struct Table {
 };
 
 Table& table() {
-  static Table* t = new Table;  // outlives static destructors of threads still running at exit
+  static Table* t = [] {
+    auto* fresh = new Table;  // outlives static destructors of threads still running at exit
+    // A child finds the handles it inherited at their values before it makes any of its own.
+    for (auto& [value, object] : creator::startup_handles())
+      fresh->entries[reinterpret_cast<uintptr_t>(value)] = Entry{std::move(object), HANDLE_FLAG_INHERIT};
+    return fresh;
+  }();
   return *t;
 }
 

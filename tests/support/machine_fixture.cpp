@@ -3,6 +3,8 @@
 #include <stdlib.h>
 #include <unistd.h>
 
+#include "kernel/clock.h"
+
 namespace testing_support {
 
 void MachineTest::SetUp() {
@@ -12,6 +14,7 @@ void MachineTest::SetUp() {
   // Child processes find the machine the same way the test does.
   setenv("WINSIM_ROOT", root_.c_str(), 1);
   winsim::machine::create(root_, winsim::machine::Options{});
+  winsim::clock::set_real();  // a manual clock of an earlier test in this process ends here
 }
 
 void MachineTest::TearDown() {
@@ -26,5 +29,7 @@ void MachineTest::recreate(const winsim::machine::Options& options) {
 }
 
 std::filesystem::path bin_dir() { return TEST_BIN_DIR; }
+
+std::filesystem::path program_dir() { return TEST_PROGRAM_DIR; }
 
 }  // namespace testing_support

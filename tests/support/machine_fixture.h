@@ -20,7 +20,9 @@ class MachineTest : public ::testing::Test {
   std::filesystem::path root_;
 };
 
-// The folder of the built programs (winsim and the test programs).
+// The folder of the built programs (winsim and the system's programs).
 std::filesystem::path bin_dir();
+// The folder of the test programs (tests/programs).
+std::filesystem::path program_dir();
 
 }  // namespace testing_support

@@ -1,0 +1,47 @@
+// The application. A program defines one global object of a class derived from CWinApp, built
+// before the entry code runs; every thread reaches it through AfxGetApp(). The framework's
+// entry point (AfxWinMain) initialises it from the process, calls InitInstance, and then Run,
+// or ExitInstance when InitInstance returns FALSE; their result is the exit code.
+#pragma once
+
+#include "cobject.h"
+#include "cstringt.h"
+
+class CWinApp : public CObject {
+  DECLARE_DYNAMIC(CWinApp)
+
+ public:
+  explicit CWinApp(CString::PCXSTR lpszAppName = nullptr);
+  ~CWinApp() override;
+
+  virtual BOOL InitInstance();
+  virtual int ExitInstance();
+  // Without a main window there is no message to wait for: the application ends at once.
+  virtual int Run();
+
+  // The registry key under which the settings would be kept; the profile takes the app's name.
+  void SetRegistryKey(CString::PCXSTR lpszRegistryKey);
+
+  // These strings are the application's own heap copies (malloc), freed by its destructor;
+  // a program may replace one by freeing it and storing its own malloc'ed copy.
+  CString::PCXSTR m_pszAppName;      // the name given to the constructor, or the program's title
+  CString::PCXSTR m_pszExeName;      // the program file's name without folder and extension
+  CString::PCXSTR m_pszRegistryKey;  // null until SetRegistryKey
+  CString::PCXSTR m_pszProfileName;
+  CString::PXSTR m_lpCmdLine;        // the command line after the program's name
+  HINSTANCE m_hInstance;
+  int m_nCmdShow;
+
+ private:
+  CWinApp(const CWinApp&) = delete;
+  CWinApp& operator=(const CWinApp&) = delete;
+};
+
+CWinApp* AfxGetApp();
+CString::PCXSTR AfxGetAppName();
+HINSTANCE AfxGetInstanceHandle();
+
+// Fills the application object from the process: instance, command line, names.
+BOOL AfxWinInit(HINSTANCE hInstance, HINSTANCE hPrevInstance, CString::PXSTR lpCmdLine, int nCmdShow);
+// The framework's program body; the entry point calls it.
+int AfxWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, CString::PXSTR lpCmdLine, int nCmdShow);

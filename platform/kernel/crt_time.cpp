@@ -1,0 +1,34 @@
+// The C runtime's time() on the machine clock. Defined in the program, it takes the place of the
+// C library's (and the sanitizer runtime's, which is linked first and would otherwise satisfy the
+// reference): the platform's link options name winsim_link_crt_time, which pulls this file in.
+#include <time.h>
+
+#include "kernel/clock.h"
+
+namespace {
+
+// Reading the clock's settings may reach code that calls time() itself; that inner call gets
+// real time instead of coming back here.
+thread_local bool t_reading_clock = false;
+
+int64_t machine_seconds() {
+  if (t_reading_clock) {
+    timespec real;
+    clock_gettime(CLOCK_REALTIME, &real);
+    return real.tv_sec;
+  }
+  t_reading_clock = true;
+  int64_t ns = winsim::clock::now_ns();
+  t_reading_clock = false;
+  return ns / 1000000000LL;
+}
+
+}  // namespace
+
+extern "C" void winsim_link_crt_time() {}
+
+extern "C" time_t time(time_t* out) noexcept {
+  time_t now = time_t(machine_seconds());
+  if (out) *out = now;
+  return now;
+}

@@ -1,0 +1,45 @@
+// Share modes across the processes of the machine. Every open of a file that reads, writes or
+// deletes is a row of the machine database (with the Linux process that holds it); a new open
+// is admitted when its access fits the share modes of the opens that exist and their access
+// fits its share mode. Rows of processes that have ended are ignored and dropped.
+#pragma once
+
+#include <windows.h>
+
+#include "kernel/file_info.h"
+
+namespace winsim::share {
+
+// Data access of an open, in the bit positions of the FILE_SHARE_* flags it needs.
+constexpr DWORD kRead = FILE_SHARE_READ;
+constexpr DWORD kWrite = FILE_SHARE_WRITE;
+constexpr DWORD kDelete = FILE_SHARE_DELETE;
+
+// The data access that a CreateFile access mask asks for.
+DWORD access_of(DWORD desired_access);
+
+// Holds the machine database's write lock across a share check and the open it admits, so
+// that two processes cannot both pass the check. Joins a transaction the thread already has.
+class Scope {
+ public:
+  Scope();
+  ~Scope();
+  void commit();
+  Scope(const Scope&) = delete;
+  Scope& operator=(const Scope&) = delete;
+
+ private:
+  bool own_;
+  bool done_ = false;
+};
+
+// Both calls belong inside one Scope with the open itself.
+bool admits(const files::Identity& file, DWORD access, DWORD share_mode);
+// Records an open; 0 (nothing recorded) when it has no data access.
+long long record(const files::Identity& file, DWORD access, DWORD share_mode);
+// True when a live open of the file exists.
+bool in_use(const files::Identity& file);
+
+void release(long long row);
+
+}  // namespace winsim::share

@@ -1,0 +1,69 @@
+// Enumerating subkeys and values by index.
+#include <type_traits>
+
+#include <windows.h>
+
+#include "registry/key_handle.h"
+#include "registry/store.h"
+#include "registry/transfer.h"
+
+namespace winsim::registry {
+namespace {
+
+template <class Char>
+LONG enum_key(HKEY handle, DWORD index, Char* name, LPDWORD chars, LPDWORD reserved, Char* class_name,
+              LPDWORD class_chars, PFILETIME last_write) {
+  if (reserved) return ERROR_INVALID_PARAMETER;
+  KeyId key;
+  if (LONG error = resolve(handle, KEY_ENUMERATE_SUB_KEYS, &key)) return error;
+  int64_t written = 0;
+  auto subkey = subkey_at(key, index, &written);
+  if (!subkey) return ERROR_NO_MORE_ITEMS;
+  if (LONG error = give_name(in_form(*subkey, name), name, chars)) return error;
+  if (LONG error = give_class(class_name, class_chars)) return error;
+  if (last_write) *last_write = filetime(written);
+  return ERROR_SUCCESS;
+}
+
+template <class Char>
+LONG enum_value(HKEY handle, DWORD index, Char* name, LPDWORD chars, LPDWORD reserved, LPDWORD type, LPBYTE data,
+                LPDWORD size) {
+  if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
+  KeyId key;
+  if (LONG error = resolve(handle, KEY_QUERY_VALUE, &key)) return error;
+  auto value = value_at(key, index);
+  if (!value) return ERROR_NO_MORE_ITEMS;
+  if (LONG error = give_name(in_form(value->name, name), name, chars)) return error;
+  if (type) *type = value->type;
+  constexpr bool ansi = std::is_same_v<Char, char>;
+  return give_data(ansi ? data_to_ansi(value->type, value->data) : value->data, data, size);
+}
+
+}  // namespace
+}  // namespace winsim::registry
+
+using namespace winsim::registry;
+
+extern "C" {
+
+LSTATUS WINAPI RegEnumKeyExW(HKEY hKey, DWORD dwIndex, LPWSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                             LPWSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+  return enum_key(hKey, dwIndex, lpName, lpcchName, lpReserved, lpClass, lpcchClass, lpftLastWriteTime);
+}
+
+LSTATUS WINAPI RegEnumKeyExA(HKEY hKey, DWORD dwIndex, LPSTR lpName, LPDWORD lpcchName, LPDWORD lpReserved,
+                             LPSTR lpClass, LPDWORD lpcchClass, PFILETIME lpftLastWriteTime) {
+  return enum_key(hKey, dwIndex, lpName, lpcchName, lpReserved, lpClass, lpcchClass, lpftLastWriteTime);
+}
+
+LSTATUS WINAPI RegEnumValueW(HKEY hKey, DWORD dwIndex, LPWSTR lpValueName, LPDWORD lpcchValueName,
+                             LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+  return enum_value(hKey, dwIndex, lpValueName, lpcchValueName, lpReserved, lpType, lpData, lpcbData);
+}
+
+LSTATUS WINAPI RegEnumValueA(HKEY hKey, DWORD dwIndex, LPSTR lpValueName, LPDWORD lpcchValueName,
+                             LPDWORD lpReserved, LPDWORD lpType, LPBYTE lpData, LPDWORD lpcbData) {
+  return enum_value(hKey, dwIndex, lpValueName, lpcchValueName, lpReserved, lpType, lpData, lpcbData);
+}
+
+}  // extern "C"

@@ -1,0 +1,61 @@
+#include "registry/key_handle.h"
+
+#include <iterator>
+#include <memory>
+
+#include "kernel/handles.h"
+#include "kernel/object.h"
+
+namespace winsim::registry {
+namespace {
+
+class KeyObject : public Object {
+ public:
+  KeyObject(KeyId key, REGSAM access) : key(key), access(access) {}
+  const KeyId key;
+  const REGSAM access;
+};
+
+constexpr ULONG_PTR kFirstPredefined = 0x80000000;
+constexpr KeyId kPredefinedRoots[] = {kClassesRoot, kCurrentUser, kLocalMachine, kUsers};
+
+REGSAM granted(REGSAM desired) {
+  REGSAM out = desired & ~REGSAM(KEY_WOW64_RES | MAXIMUM_ALLOWED | GENERIC_READ | GENERIC_WRITE |
+                                 GENERIC_EXECUTE | GENERIC_ALL);
+  if (desired & (MAXIMUM_ALLOWED | GENERIC_ALL)) out |= KEY_ALL_ACCESS;
+  if (desired & GENERIC_READ) out |= KEY_READ;
+  if (desired & GENERIC_WRITE) out |= KEY_WRITE;
+  if (desired & GENERIC_EXECUTE) out |= KEY_EXECUTE;
+  return out;
+}
+
+}  // namespace
+
+bool is_predefined(HKEY handle) {
+  ULONG_PTR value = reinterpret_cast<ULONG_PTR>(handle);
+  return value >= kFirstPredefined && value - kFirstPredefined < std::size(kPredefinedRoots);
+}
+
+LONG resolve(HKEY handle, REGSAM rights, KeyId* key) {
+  if (is_predefined(handle)) {
+    *key = kPredefinedRoots[reinterpret_cast<ULONG_PTR>(handle) - kFirstPredefined];
+    return ERROR_SUCCESS;
+  }
+  auto object = handles::get_as<KeyObject>(reinterpret_cast<HANDLE>(handle));
+  if (!object) return ERROR_INVALID_HANDLE;
+  if ((object->access & rights) != rights) return ERROR_ACCESS_DENIED;
+  if (!key_exists(object->key)) return ERROR_KEY_DELETED;
+  *key = object->key;
+  return ERROR_SUCCESS;
+}
+
+HKEY open_handle(KeyId key, REGSAM desired) {
+  return reinterpret_cast<HKEY>(handles::add(std::make_shared<KeyObject>(key, granted(desired))));
+}
+
+bool close_handle(HKEY handle) {
+  HANDLE h = reinterpret_cast<HANDLE>(handle);
+  return handles::get_as<KeyObject>(h) && handles::close(h);
+}
+
+}  // namespace winsim::registry
