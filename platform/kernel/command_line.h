@@ -12,4 +12,9 @@ namespace winsim::command_line {
 // follow the backslash and quote rules ("" inside quotes is a literal quote).
 std::vector<std::u16string> split(std::u16string_view line);
 
+// The reverse: joins arguments with blanks, quoting those that hold blanks, tabs or quotes or are
+// empty (inside quotes a quote is escaped with a backslash, and backslashes before a quote are
+// doubled), so that split() gives the same arguments back.
+std::u16string join(const std::vector<std::u16string>& args);
+
 }  // namespace winsim::command_line

@@ -4,7 +4,9 @@
 #include <fstream>
 #include <iterator>
 #include <mutex>
+#include <vector>
 
+#include "kernel/command_line.h"
 #include "kernel/paths.h"
 #include "kernel/text.h"
 
@@ -14,24 +16,6 @@ namespace {
 std::string env(const char* name) {
   const char* v = std::getenv(name);
   return v ? v : "";
-}
-
-// Quotes one Linux argument so that the Windows rules split it back the same way.
-std::u16string quote(const std::u16string& arg) {
-  if (!arg.empty() && arg.find_first_of(u" \t\"") == std::u16string::npos) return arg;
-  std::u16string out = u"\"";
-  size_t backslashes = 0;
-  for (char16_t c : arg) {
-    if (c == u'\\') {
-      ++backslashes;
-      continue;
-    }
-    out.append(c == u'"' ? backslashes * 2 + 1 : backslashes, u'\\');
-    backslashes = 0;
-    out += c;
-  }
-  out.append(backslashes * 2, u'\\');
-  return out + u"\"";
 }
 
 }  // namespace
@@ -55,19 +39,14 @@ const std::u16string& command_line() {
     if (!given.empty() || std::getenv("WINSIM_CMDLINE")) return text::utf16(given);
     std::ifstream in("/proc/self/cmdline", std::ios::binary);
     std::string raw((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    std::u16string out;
-    size_t start = 0;
-    bool first = true;
-    while (start < raw.size()) {
-      size_t end = raw.find('\0', start);
+    std::vector<std::u16string> args{image_path()};
+    for (size_t start = raw.find('\0'); start != std::string::npos && start + 1 < raw.size();) {
+      size_t end = raw.find('\0', start + 1);
       if (end == std::string::npos) end = raw.size();
-      std::u16string arg = first ? image_path() : text::utf16(raw.substr(start, end - start));
-      if (!first) out += u' ';
-      out += quote(arg);
-      first = false;
-      start = end + 1;
+      args.push_back(text::utf16(raw.substr(start + 1, end - start - 1)));
+      start = end;
     }
-    return out;
+    return winsim::command_line::join(args);
   }();
   return line;
 }

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "command_line.h"
+#include "kernel/command_line.h"
 #include "commands.h"
 #include "kernel/text.h"
 #include "machine_root.h"
@@ -48,7 +48,7 @@ int run_command(const Args& args) {
 
   std::vector<std::u16string> words;
   for (size_t i = first; i < args.size(); ++i) words.push_back(text::utf16(args[i]));
-  std::u16string line = join_command_line(words);
+  std::u16string line = command_line::join(words);
 
   // The program is looked for in the directory it runs in, as a command prompt there would.
   if (!SetCurrentDirectoryW(text::wide(directory))) return cannot_run(program, GetLastError());

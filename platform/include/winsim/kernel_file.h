@@ -2,36 +2,13 @@
 #pragma once
 
 #include "types.h"
+#include "access_rights.h"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
 // Access rights shared with other object types; each header that needs them may define them.
-#ifndef DELETE
-#define DELETE 0x00010000L
-#endif
-#ifndef READ_CONTROL
-#define READ_CONTROL 0x00020000L
-#endif
-#ifndef SYNCHRONIZE
-#define SYNCHRONIZE 0x00100000L
-#endif
-#ifndef STANDARD_RIGHTS_REQUIRED
-#define STANDARD_RIGHTS_REQUIRED 0x000F0000L
-#endif
-#ifndef GENERIC_READ
-#define GENERIC_READ 0x80000000L
-#endif
-#ifndef GENERIC_WRITE
-#define GENERIC_WRITE 0x40000000L
-#endif
-#ifndef GENERIC_EXECUTE
-#define GENERIC_EXECUTE 0x20000000L
-#endif
-#ifndef GENERIC_ALL
-#define GENERIC_ALL 0x10000000L
-#endif
 
 #define FILE_READ_DATA 0x0001
 #define FILE_LIST_DIRECTORY 0x0001

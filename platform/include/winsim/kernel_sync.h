@@ -2,6 +2,7 @@
 #pragma once
 
 #include "types.h"
+#include "access_rights.h"
 
 #define WAIT_OBJECT_0 0x00000000L
 #define WAIT_ABANDONED_0 0x00000080L
@@ -11,18 +12,12 @@
 #define WAIT_FAILED 0xFFFFFFFF
 #define MAXIMUM_WAIT_OBJECTS 64
 
-#ifndef SYNCHRONIZE
-#define SYNCHRONIZE 0x00100000L
-#endif
 #define EVENT_MODIFY_STATE 0x0002
 #define EVENT_ALL_ACCESS 0x1F0003
 #define MUTEX_MODIFY_STATE 0x0001
 #define MUTEX_ALL_ACCESS 0x1F0001
 
 // Shared with process creation, which uses the same values.
-#ifndef STILL_ACTIVE
-#define STILL_ACTIVE 259
-#endif
 #ifndef CREATE_SUSPENDED
 #define CREATE_SUSPENDED 0x00000004
 #endif
