@@ -11,3 +11,4 @@
 #include "winsim/kernel_codepage.h"
 #include "winsim/kernel_process.h"
 #include "winreg.h"
+#include "winsvc.h"

@@ -1,6 +1,7 @@
 #include "kernel/schema.h"
 
 #include "kernel/machine.h"
+#include "services/builtin_services.h"
 
 namespace winsim::machine {
 
@@ -60,6 +61,26 @@ void create_schema() {
       "  attributes INTEGER NOT NULL,"
       "  creation_ns INTEGER NOT NULL,"
       "  PRIMARY KEY(dev, ino));");
+
+  // Services: what each service last reported and the control waiting for its process.
+  exec(
+      "CREATE TABLE IF NOT EXISTS svc_status("
+      "  name TEXT PRIMARY KEY,"
+      "  type INTEGER NOT NULL,"
+      "  state INTEGER NOT NULL,"
+      "  accepted INTEGER NOT NULL DEFAULT 0,"
+      "  win32_exit INTEGER NOT NULL DEFAULT 0,"
+      "  specific_exit INTEGER NOT NULL DEFAULT 0,"
+      "  checkpoint INTEGER NOT NULL DEFAULT 0,"
+      "  wait_hint INTEGER NOT NULL DEFAULT 0,"
+      "  pid INTEGER NOT NULL DEFAULT 0,"
+      "  connected INTEGER NOT NULL DEFAULT 0,"
+      "  pending_control INTEGER NOT NULL DEFAULT 0,"
+      "  control_seq INTEGER NOT NULL DEFAULT 0,"
+      "  control_done INTEGER NOT NULL DEFAULT 0,"
+      "  open_handles INTEGER NOT NULL DEFAULT 0,"
+      "  marked INTEGER NOT NULL DEFAULT 0);");
+  services::install_builtin_services();
 }
 
 }  // namespace winsim::machine

@@ -15,6 +15,9 @@ int install_command(const Args& args);
 int run_command(const Args& args);
 int reg_command(const Args& args);
 int clock_command(const Args& args);
+int sc_command(const Args& args);
+int net_command(const Args& args);
+int boot_command(const Args& args);
 int help_command(const Args& args);
 
 // The usage listing (help, and after a command line the tool does not understand).

@@ -13,6 +13,9 @@ void print_usage(FILE* out) {
       "  run [--cwd WINPATH] PROGRAM [ARGS]  run a program in the machine, with its exit code\n"
       "  reg query KEY [/v NAME | /ve] [/s]  show registry values, as reg query does\n"
       "  clock                               the machine's time, clock scale and tick count\n"
+      "  sc query NAME                       a service's status, as sc query shows it\n"
+      "  net start|stop NAME                 start or stop a service with the machine's net.exe\n"
+      "  boot                                start the automatic services\n"
       "  help                                this listing\n",
       out);
 }

@@ -18,6 +18,9 @@ struct Command {
 constexpr Command kCommands[] = {
     {"init", init_command}, {"install", install_command}, {"run", run_command},
     {"reg", reg_command},   {"clock", clock_command},     {"help", help_command},
+    {"sc", sc_command},
+    {"net", net_command},
+    {"boot", boot_command},
 };
 
 }  // namespace
