@@ -6,6 +6,7 @@
 
 #include <windows.h>
 
+#include "kernel/machine.h"
 #include "kernel/clock.h"
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
@@ -44,7 +45,7 @@ HANDLE create_file(const std::u16string& name, DWORD desired, DWORD share_mode, 
   if (path.directory) return fail(ERROR_ACCESS_DENIED);
   const DWORD new_attributes = (flags & files::kSettableAttributes) | FILE_ATTRIBUTE_ARCHIVE;
 
-  share::Scope scope;
+  machine::Transaction scope;
   std::optional<files::Info> existing = path.exists ? files::stat(path.host) : std::nullopt;
   int fd;
   DWORD last_error = ERROR_SUCCESS;

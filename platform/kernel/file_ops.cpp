@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include "kernel/machine.h"
 #include "kernel/clock.h"
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
@@ -76,7 +77,7 @@ BOOL copy_file(const std::u16string& from_name, const std::u16string& to_name, b
   paths::HostPath to = paths::resolve(to_name);
   if (to.error) return fail(to.error);
 
-  share::Scope scope;
+  machine::Transaction scope;
   auto from_info = files::stat(from.host);
   if (!from_info) return fail(files::error_from_errno(errno));
   // The source is read with FILE_SHARE_READ | FILE_SHARE_DELETE: no open may be writing it.
@@ -104,7 +105,7 @@ BOOL move_file(const std::u16string& from_name, const std::u16string* to_name, D
   paths::HostPath to = paths::resolve(*to_name);
   if (to.error) return fail(to.error);
 
-  share::Scope scope;
+  machine::Transaction scope;
   auto from_info = files::stat(from.host);
   if (!from_info) return fail(files::error_from_errno(errno));
   if (!share::admits(from_info->id, share::kDelete, kShareAll)) return fail(ERROR_SHARING_VIOLATION);
@@ -142,7 +143,7 @@ BOOL delete_file(const std::u16string& name) {
   if (path.error) return fail(path.error);
   if (!path.exists) return fail(ERROR_FILE_NOT_FOUND);
   if (path.directory) return fail(ERROR_ACCESS_DENIED);
-  share::Scope scope;
+  machine::Transaction scope;
   auto info = files::stat(path.host);
   if (!info) return fail(files::error_from_errno(errno));
   if (info->attributes & FILE_ATTRIBUTE_READONLY) return fail(ERROR_ACCESS_DENIED);

@@ -125,12 +125,14 @@ void set_config(const std::string& key, const std::string& value) {
   s.step();
 }
 
-Transaction::Transaction() { exec("BEGIN IMMEDIATE"); }
+Transaction::Transaction() : owner_(sqlite3_get_autocommit(db()) != 0) {
+  if (owner_) exec("BEGIN IMMEDIATE");
+}
 Transaction::~Transaction() {
-  if (!done_) sqlite3_exec(db(), "ROLLBACK", nullptr, nullptr, nullptr);
+  if (owner_ && !done_) sqlite3_exec(db(), "ROLLBACK", nullptr, nullptr, nullptr);
 }
 void Transaction::commit() {
-  exec("COMMIT");
+  if (owner_) exec("COMMIT");
   done_ = true;
 }
 

@@ -32,7 +32,8 @@ void exec(const char* sql);
 std::string config(const std::string& key, const std::string& fallback = "");
 void set_config(const std::string& key, const std::string& value);
 
-// BEGIN IMMEDIATE ... COMMIT, rolled back when not committed.
+// BEGIN IMMEDIATE ... COMMIT, rolled back when not committed. Inside a transaction the thread
+// already has, it joins that one: the outer one commits or rolls back.
 class Transaction {
  public:
   Transaction();
@@ -42,6 +43,7 @@ class Transaction {
   Transaction& operator=(const Transaction&) = delete;
 
  private:
+  bool owner_;
   bool done_ = false;
 };
 

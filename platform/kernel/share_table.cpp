@@ -67,19 +67,6 @@ std::vector<Open> live_opens(const files::Identity& file) {
 
 }  // namespace
 
-Scope::Scope() : own_(sqlite3_get_autocommit(machine::db()) != 0) {
-  if (own_) machine::exec("BEGIN IMMEDIATE");
-}
-
-Scope::~Scope() {
-  if (own_ && !done_) sqlite3_exec(machine::db(), "ROLLBACK", nullptr, nullptr, nullptr);
-}
-
-void Scope::commit() {
-  if (own_) machine::exec("COMMIT");
-  done_ = true;
-}
-
 DWORD access_of(DWORD desired) {
   DWORD access = 0;
   if (desired & (GENERIC_READ | GENERIC_ALL | FILE_READ_DATA | GENERIC_EXECUTE | FILE_EXECUTE)) access |= kRead;

@@ -18,22 +18,8 @@ constexpr DWORD kDelete = FILE_SHARE_DELETE;
 // The data access that a CreateFile access mask asks for.
 DWORD access_of(DWORD desired_access);
 
-// Holds the machine database's write lock across a share check and the open it admits, so
-// that two processes cannot both pass the check. Joins a transaction the thread already has.
-class Scope {
- public:
-  Scope();
-  ~Scope();
-  void commit();
-  Scope(const Scope&) = delete;
-  Scope& operator=(const Scope&) = delete;
-
- private:
-  bool own_;
-  bool done_ = false;
-};
-
-// Both calls belong inside one Scope with the open itself.
+// Both calls belong inside one machine::Transaction with the open itself, so that two processes
+// cannot both pass the check.
 bool admits(const files::Identity& file, DWORD access, DWORD share_mode);
 // Records an open; 0 (nothing recorded) when it has no data access.
 long long record(const files::Identity& file, DWORD access, DWORD share_mode);

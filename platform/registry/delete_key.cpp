@@ -1,6 +1,7 @@
 // Deleting keys: one without subkeys, or a whole tree.
 #include <windows.h>
 
+#include "kernel/machine.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -13,7 +14,7 @@ bool is_root(KeyId key) { return key <= kUsers; }
 LONG delete_key(HKEY handle, const std::u16string& path) {
   auto names = split_path(path);
   if (!names) return ERROR_BAD_PATHNAME;
-  WriteScope scope;
+  machine::Transaction scope;
   KeyId from;
   if (LONG error = resolve(handle, 0, &from)) return error;
   auto key = find_path(from, *names);
@@ -30,7 +31,7 @@ LONG delete_tree(HKEY handle, const std::u16string& path) {
   REGSAM needed = DELETE | KEY_ENUMERATE_SUB_KEYS | KEY_QUERY_VALUE | (keep_key ? KEY_SET_VALUE : 0);
   auto names = split_path(path);
   if (!names) return ERROR_BAD_PATHNAME;
-  WriteScope scope;
+  machine::Transaction scope;
   KeyId from;
   if (LONG error = resolve(handle, needed, &from)) return error;
   auto key = find_path(from, *names);

@@ -1,6 +1,7 @@
 // Opening, creating and closing keys.
 #include <windows.h>
 
+#include "kernel/machine.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -34,7 +35,7 @@ LONG create_key(HKEY parent, const std::u16string& path, REGSAM desired, PHKEY r
   *result = nullptr;
   auto names = split_path(path);
   if (!names) return ERROR_BAD_PATHNAME;
-  WriteScope scope;
+  machine::Transaction scope;
   KeyId key;
   if (LONG error = resolve(parent, 0, &key)) return error;
   bool created = false;

@@ -166,17 +166,4 @@ KeyInfo info(KeyId key) {
   return out;
 }
 
-WriteScope::WriteScope() : owner_(sqlite3_get_autocommit(machine::db()) != 0) {
-  if (owner_) machine::exec("BEGIN IMMEDIATE");
-}
-
-WriteScope::~WriteScope() {
-  if (owner_ && !done_) sqlite3_exec(machine::db(), "ROLLBACK", nullptr, nullptr, nullptr);
-}
-
-void WriteScope::commit() {
-  if (owner_) machine::exec("COMMIT");
-  done_ = true;
-}
-
 }  // namespace winsim::registry

@@ -62,18 +62,4 @@ struct KeyInfo {
 };
 KeyInfo info(KeyId key);
 
-// A write transaction, or nothing when the caller is already inside one.
-class WriteScope {
- public:
-  WriteScope();
-  ~WriteScope();
-  void commit();
-  WriteScope(const WriteScope&) = delete;
-  WriteScope& operator=(const WriteScope&) = delete;
-
- private:
-  bool owner_ = false;
-  bool done_ = false;
-};
-
 }  // namespace winsim::registry

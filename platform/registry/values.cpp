@@ -1,6 +1,7 @@
 // Setting, reading and deleting values.
 #include <windows.h>
 
+#include "kernel/machine.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -9,7 +10,7 @@ namespace winsim::registry {
 namespace {
 
 LONG set(HKEY handle, const std::u16string& name, DWORD type, const std::string& data) {
-  WriteScope scope;
+  machine::Transaction scope;
   KeyId key;
   if (LONG error = resolve(handle, KEY_SET_VALUE, &key)) return error;
   set_value(key, name, type, data);
@@ -29,7 +30,7 @@ LONG query(HKEY handle, const std::u16string& name, LPDWORD reserved, LPDWORD ty
 }
 
 LONG remove(HKEY handle, const std::u16string& name) {
-  WriteScope scope;
+  machine::Transaction scope;
   KeyId key;
   if (LONG error = resolve(handle, KEY_SET_VALUE, &key)) return error;
   if (!remove_value(key, name)) return ERROR_FILE_NOT_FOUND;

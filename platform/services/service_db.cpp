@@ -2,6 +2,7 @@
 
 #include <cstring>
 
+#include "kernel/machine.h"
 #include "kernel/text.h"
 #include "registry/store.h"
 
@@ -100,7 +101,7 @@ std::optional<Config> read_config(std::u16string_view key_name) {
 }
 
 void write_config(const Config& config) {
-  registry::WriteScope scope;
+  machine::Transaction scope;
   KeyId parent = services_key();
   auto existing = registry::find_subkey(parent, config.key_name);
   KeyId key = existing ? *existing : registry::add_subkey(parent, config.key_name);

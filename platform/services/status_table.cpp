@@ -115,23 +115,31 @@ void finish_control(std::u16string_view key_name, long long seq) {
 }
 
 void add_handle(std::u16string_view key_name, int delta) {
+  machine::Transaction t;
   load_status(key_name);
   machine::Statement s("UPDATE svc_status SET open_handles = MAX(0, open_handles + ?) WHERE name = ?");
   s.bind(1, delta).bind(2, row_key(key_name)).step();
+  t.commit();
 }
 
 void mark_for_delete(std::u16string_view key_name) {
+  machine::Transaction t;
   load_status(key_name);
   machine::Statement s("UPDATE svc_status SET marked = 1 WHERE name = ?");
   s.bind(1, row_key(key_name)).step();
+  t.commit();
 }
 
+// The check and the removal are one transaction: the service process reporting its stop and
+// another process closing the last handle may both get here at once.
 void collect_if_deleted(std::u16string_view key_name) {
+  machine::Transaction t;
   StatusRow row = load_status(key_name);
   if (!row.marked_for_delete || row.open_handles > 0 || row.status.dwCurrentState != SERVICE_STOPPED) return;
   remove_service_key(key_name);
   machine::Statement s("DELETE FROM svc_status WHERE name = ?");
   s.bind(1, row_key(key_name)).step();
+  t.commit();
 }
 
 }  // namespace winsim::services
