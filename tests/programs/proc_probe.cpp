@@ -22,27 +22,10 @@
 namespace {
 
 std::string utf8(const WCHAR* text) {
-  std::string out;
-  for (; *text; ++text) {
-    unsigned c = *text;
-    if (c >= 0xD800 && c < 0xDC00 && text[1] >= 0xDC00 && text[1] < 0xE000)
-      c = 0x10000 + ((c - 0xD800) << 10) + (*++text - 0xDC00);
-    if (c < 0x80) {
-      out += char(c);
-    } else if (c < 0x800) {
-      out += char(0xC0 | (c >> 6));
-      out += char(0x80 | (c & 0x3F));
-    } else if (c < 0x10000) {
-      out += char(0xE0 | (c >> 12));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    } else {
-      out += char(0xF0 | (c >> 18));
-      out += char(0x80 | ((c >> 12) & 0x3F));
-      out += char(0x80 | ((c >> 6) & 0x3F));
-      out += char(0x80 | (c & 0x3F));
-    }
-  }
+  int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, NULL, 0, NULL, NULL);
+  std::string out(size > 0 ? size_t(size) : 1, '\0');
+  WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, NULL, NULL);
+  out.resize(out.size() - 1);
   return out;
 }
 
