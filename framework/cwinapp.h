@@ -38,6 +38,9 @@ class CWinApp : public CObject {
 };
 
 CWinApp* AfxGetApp();
+// Lets dialogs host ActiveX controls in the classic framework. This framework's dialogs host
+// none, so there is nothing to switch on; programs call it as they always have.
+inline void AfxEnableControlContainer() {}
 CString::PCXSTR AfxGetAppName();
 HINSTANCE AfxGetInstanceHandle();
 

@@ -10,5 +10,8 @@
 #include "winsim/kernel_file.h"
 #include "winsim/kernel_codepage.h"
 #include "winsim/kernel_process.h"
+#include "winsim/kernel_format_message.h"
+#include "winsim/user_message_box.h"
+#include "winsim/crt_args.h"
 #include "winreg.h"
 #include "winsvc.h"

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "kernel/command_line.h"
+#include "kernel/machine.h"
 #include "kernel/paths.h"
 #include "kernel/text.h"
 
@@ -26,7 +27,9 @@ const std::u16string& image_path() {
     if (!given.empty()) return text::utf16(given);
     std::error_code ec;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", ec);
-    std::u16string windows = ec ? std::u16string() : paths::to_windows(exe);
+    // Without a machine yet (a test before it attaches one) the file lies in none.
+    bool in_machine = machine::attached() || std::getenv("WINSIM_ROOT");
+    std::u16string windows = ec || !in_machine ? std::u16string() : paths::to_windows(exe);
     if (!windows.empty()) return windows;
     return u"C:\\Tarvolt\\" + text::utf16(exe.filename().string());
   }();

@@ -80,6 +80,20 @@ void create_schema() {
       "  control_done INTEGER NOT NULL DEFAULT 0,"
       "  open_handles INTEGER NOT NULL DEFAULT 0,"
       "  marked INTEGER NOT NULL DEFAULT 0);");
+
+  // The desktop log: every message box shown in the machine, with its answer and how it came.
+  exec(
+      "CREATE TABLE IF NOT EXISTS desktop_log("
+      "  id INTEGER PRIMARY KEY AUTOINCREMENT,"
+      "  time_ns INTEGER NOT NULL,"
+      "  pid INTEGER NOT NULL,"
+      "  program TEXT NOT NULL,"
+      "  caption TEXT NOT NULL,"
+      "  text TEXT NOT NULL,"
+      "  style INTEGER NOT NULL,"
+      "  buttons TEXT NOT NULL,"
+      "  answer TEXT NOT NULL,"
+      "  how TEXT NOT NULL);");
   services::install_builtin_services();
 }
 

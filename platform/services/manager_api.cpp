@@ -129,7 +129,8 @@ BOOL WINAPI ChangeServiceConfigA(SC_HANDLE hService, DWORD dwServiceType, DWORD 
   if (dwErrorControl != SERVICE_NO_CHANGE) config->error_control = dwErrorControl;
   if (lpBinaryPathName) config->image_path = from_ansi(lpBinaryPathName);
   if (lpDependencies) config->depend_on = dependency_list(lpDependencies);
-  if (lpServiceStartName) config->object_name = from_ansi(lpServiceStartName);
+  // An empty account, like a missing one at creation, is the local system account.
+  if (lpServiceStartName) config->object_name = *lpServiceStartName ? from_ansi(lpServiceStartName) : u"LocalSystem";
   write_config(*config);
   return TRUE;
 }

@@ -18,6 +18,7 @@ int clock_command(const Args& args);
 int sc_command(const Args& args);
 int net_command(const Args& args);
 int boot_command(const Args& args);
+int desktop_command(const Args& args);
 int help_command(const Args& args);
 
 // The usage listing (help, and after a command line the tool does not understand).

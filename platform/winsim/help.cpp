@@ -16,6 +16,7 @@ void print_usage(FILE* out) {
       "  sc query NAME                       a service's status, as sc query shows it\n"
       "  net start|stop NAME                 start or stop a service with the machine's net.exe\n"
       "  boot                                start the automatic services\n"
+      "  desktop log                         the message boxes shown so far, with their answers\n"
       "  help                                this listing\n",
       out);
 }

@@ -21,6 +21,7 @@ constexpr Command kCommands[] = {
     {"sc", sc_command},
     {"net", net_command},
     {"boot", boot_command},
+    {"desktop", desktop_command},
 };
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kernel/machine.h"
-#include "services/service_fixture.h"
+#include "support/service_fixture.h"
 
 namespace service_testing {
 namespace {

@@ -6,7 +6,7 @@
 
 #include <string>
 
-#include "services/service_fixture.h"
+#include "support/service_fixture.h"
 
 namespace service_testing {
 namespace {

@@ -1,4 +1,4 @@
-#include "services/service_fixture.h"
+#include "support/service_fixture.h"
 
 #include <signal.h>
 

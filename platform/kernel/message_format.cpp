@@ -1,0 +1,187 @@
+#include "kernel/message_format.h"
+
+#include <cstdio>
+
+#include "kernel/text.h"
+
+namespace winsim::messages {
+namespace {
+
+bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+bool fail(DWORD error) {
+  SetLastError(error);
+  return false;
+}
+
+// One insert's format: printf's flags, width, precision, size and conversion.
+struct Spec {
+  std::string flags;
+  int width = -1;  // -1: none; -2: taken from an insert value (*)
+  int precision = -1;
+  char size = 0;  // 'h' narrow, 'l' wide, 0 the caller's width
+  char conversion = 's';
+};
+
+bool parse_spec(std::u16string_view s, Spec* spec) {
+  size_t i = 0;
+  while (i < s.size() && std::u16string_view(u"-+ #0").find(s[i]) != std::u16string_view::npos) spec->flags += char(s[i++]);
+  auto number = [&](int* to) {
+    if (i < s.size() && s[i] == u'*') {
+      *to = -2;
+      ++i;
+      return;
+    }
+    if (i == s.size() || !is_digit(s[i])) return;
+    *to = 0;
+    while (i < s.size() && is_digit(s[i])) *to = *to * 10 + (s[i++] - u'0');
+  };
+  number(&spec->width);
+  if (i < s.size() && s[i] == u'.') {
+    ++i;
+    spec->precision = 0;
+    number(&spec->precision);
+  }
+  // A 64-bit value would fill two slots of an argument array; none of the programs passes one.
+  if (s.substr(i, 3) == u"I64" || s.substr(i, 2) == u"ll") return false;
+  if (s.substr(i, 3) == u"I32") {
+    i += 3;
+  } else if (i < s.size() && (s[i] == u'h' || s[i] == u'l' || s[i] == u'w')) {
+    spec->size = s[i++] == u'h' ? 'h' : 'l';
+  }
+  if (i + 1 != s.size()) return false;
+  spec->conversion = char(s[i]);
+  return std::u16string_view(u"cCdiouxXsS").find(s[i]) != std::u16string_view::npos;
+}
+
+// Whether a string or character conversion takes wide text: the caller's width, unless the
+// upper-case conversion or a size prefix names the other one.
+bool takes_wide(const Spec& spec, bool caller_wide) {
+  if (spec.size) return spec.size == 'l';
+  bool upper = spec.conversion == 'S' || spec.conversion == 'C';
+  return upper != caller_wide;
+}
+
+std::u16string text_value(const Spec& spec, bool caller_wide, DWORD_PTR value) {
+  bool wide = takes_wide(spec, caller_wide);
+  if (spec.conversion == 'c' || spec.conversion == 'C') {
+    if (wide) return std::u16string(1, char16_t(value));
+    return text::from_ansi(std::string(1, char(value)));
+  }
+  if (!value) return u"(null)";
+  return wide ? text::from_wide(reinterpret_cast<const WCHAR*>(value)) : text::from_ansi(reinterpret_cast<const char*>(value));
+}
+
+void pad(std::u16string* text, const Spec& spec) {
+  if (spec.width > 0 && text->size() < size_t(spec.width)) {
+    std::u16string blanks(spec.width - text->size(), u' ');
+    *text = spec.flags.find('-') != std::string::npos ? *text + blanks : blanks + *text;
+  }
+}
+
+std::u16string number_value(const Spec& spec, DWORD_PTR value) {
+  std::string format = "%" + spec.flags;
+  if (spec.width >= 0) format += std::to_string(spec.width);
+  if (spec.precision >= 0) format += "." + std::to_string(spec.precision);
+  format += spec.conversion;
+  char out[64];
+  if (spec.conversion == 'd' || spec.conversion == 'i')
+    std::snprintf(out, sizeof out, format.c_str(), int(value));
+  else
+    std::snprintf(out, sizeof out, format.c_str(), unsigned(value));
+  return text::from_ansi(out);
+}
+
+// Formats insert `number` by `format` (the text between the '!' marks).
+bool insert(unsigned number, std::u16string_view format, const Layout& layout, InsertValues& values,
+            std::u16string* out) {
+  Spec spec;
+  if (!parse_spec(format, &spec)) return fail(ERROR_INVALID_PARAMETER);
+  // A '*' width or precision takes the insert's own number, and the value moves one further.
+  DWORD_PTR value;
+  for (int* starred : {&spec.width, &spec.precision}) {
+    if (*starred != -2) continue;
+    if (!values.get(number++, &value)) return fail(ERROR_INVALID_PARAMETER);
+    *starred = int(value);
+  }
+  if (!values.get(number, &value)) return fail(ERROR_INVALID_PARAMETER);
+  bool is_text = std::string_view("cCsS").find(spec.conversion) != std::string_view::npos;
+  if (!is_text) {
+    *out += number_value(spec, value);
+    return true;
+  }
+  std::u16string text = text_value(spec, layout.wide, value);
+  if (spec.precision >= 0 && text.size() > size_t(spec.precision)) text.resize(spec.precision);
+  pad(&text, spec);
+  *out += text;
+  return true;
+}
+
+}  // namespace
+
+bool InsertValues::get(unsigned number, DWORD_PTR* value) {
+  if (number == 0) return false;
+  if (array_) {
+    *value = array_[number - 1];
+    return true;
+  }
+  if (!list_) return false;
+  while (taken_.size() < number) taken_.push_back(va_arg(*list_, DWORD_PTR));
+  *value = taken_[number - 1];
+  return true;
+}
+
+bool expand(std::u16string_view d, const Layout& layout, InsertValues& values, std::u16string* out) {
+  size_t i = 0;
+  while (i < d.size()) {
+    char16_t c = d[i];
+    if (c == u'\r' || c == u'\n') {
+      size_t length = c == u'\r' && i + 1 < d.size() && d[i + 1] == u'\n' ? 2 : 1;
+      if (layout.join_lines)
+        *out += u' ';
+      else
+        out->append(d.substr(i, length));
+      i += length;
+      continue;
+    }
+    if (c != u'%' || i + 1 == d.size()) {
+      *out += c;
+      ++i;
+      continue;
+    }
+    char16_t e = d[i + 1];
+    if (e >= u'1' && e <= u'9') {
+      size_t end = i + 2;
+      if (end < d.size() && is_digit(d[end])) ++end;
+      unsigned number = e - u'0';
+      if (end == i + 3) number = number * 10 + (d[i + 2] - u'0');
+      std::u16string_view format = u"s";
+      if (end < d.size() && d[end] == u'!') {
+        size_t close = d.find(u'!', end + 1);
+        if (close == std::u16string_view::npos) return fail(ERROR_INVALID_PARAMETER);
+        format = d.substr(end + 1, close - end - 1);
+        end = close + 1;
+      }
+      if (layout.ignore_inserts)
+        out->append(d.substr(i, end - i));
+      else if (!insert(number, format, layout, values, out))
+        return false;
+      i = end;
+      continue;
+    }
+    i += 2;
+    switch (e) {
+      case u'0': return true;  // the message ends here, without its final line break
+      case u'n': *out += u"\r\n"; break;
+      case u'r': *out += u'\r'; break;
+      case u't': *out += u'\t'; break;
+      default:
+        // %%, "% ", %. and %! stand for the character; left as they are for a later formatting.
+        if (layout.ignore_inserts) *out += u'%';
+        *out += e;
+    }
+  }
+  return true;
+}
+
+}  // namespace winsim::messages
