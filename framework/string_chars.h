@@ -1,6 +1,7 @@
 // Character-string primitives for both widths. The C library's wide functions assume a 32-bit
 // wchar_t on Linux, so the framework never calls them; these serve char and wchar_t alike.
-// Case mapping and white space follow the C runtime in its default locale: ASCII only.
+// Case mapping follows the C runtime in its default locale: ASCII only. White space too for
+// 8-bit text; the runtime's wide test does not depend on the locale and knows Unicode's spaces.
 #pragma once
 
 namespace framework {
@@ -76,7 +77,16 @@ struct StringChars {
     return n;
   }
 
-  static bool IsSpace(Ch c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
+  static bool IsSpace(Ch c) {
+    if (c == ' ' || (c >= '\t' && c <= '\r')) return true;
+    if constexpr (sizeof(Ch) == 1) {
+      return false;
+    } else {
+      unsigned u = Unit(c);
+      return u == 0x85 || u == 0xA0 || u == 0x1680 || (u >= 0x2000 && u <= 0x200A) || u == 0x2028 || u == 0x2029 ||
+             u == 0x202F || u == 0x205F || u == 0x3000;
+    }
+  }
   static Ch ToUpper(Ch c) { return c >= 'a' && c <= 'z' ? static_cast<Ch>(c - 'a' + 'A') : c; }
   static Ch ToLower(Ch c) { return c >= 'A' && c <= 'Z' ? static_cast<Ch>(c - 'A' + 'a') : c; }
 

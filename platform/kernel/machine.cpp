@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <mutex>
 #include <optional>
+#include <string>
+#include <unordered_map>
 #include <stdexcept>
 
 #include "kernel/clock.h"
@@ -21,17 +23,35 @@ int g_generation = 0;  // bumped by attach(), so threads reopen their connection
   std::abort();
 }
 
+struct CachedStatement {
+  sqlite3_stmt* stmt = nullptr;
+  bool in_use = false;
+};
+
 struct Connection {
   sqlite3* handle = nullptr;
   int generation = -1;
-  ~Connection() {
+  std::unordered_map<std::string, CachedStatement> statements;
+  void close() {
+    for (auto& [sql, cached] : statements) sqlite3_finalize(cached.stmt);
+    statements.clear();
     if (handle) sqlite3_close(handle);
+    handle = nullptr;
   }
+  ~Connection() { close(); }
 };
+
+Connection& thread_connection() {
+  thread_local Connection connection;
+  return connection;
+}
 
 std::filesystem::path database_path(const std::filesystem::path& root) { return root / "machine.db"; }
 
 sqlite3* open_database(const std::filesystem::path& path, bool create) {
+  // Memory statistics would take one lock for every allocation of every thread's connection.
+  static std::once_flag configured;
+  std::call_once(configured, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
   sqlite3* db = nullptr;
   int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
   if (sqlite3_open_v2(path.c_str(), &db, flags, nullptr) != SQLITE_OK) {
@@ -89,7 +109,7 @@ bool attached() {
 std::filesystem::path drive_c() { return root() / "drive_c"; }
 
 sqlite3* db() {
-  thread_local Connection connection;
+  Connection& connection = thread_connection();
   const std::filesystem::path& r = root();
   int generation;
   {
@@ -97,7 +117,7 @@ sqlite3* db() {
     generation = g_generation;
   }
   if (connection.handle && connection.generation == generation) return connection.handle;
-  if (connection.handle) sqlite3_close(connection.handle);
+  connection.close();
   bool exists = std::filesystem::exists(database_path(r));
   connection.handle = open_database(database_path(r), !exists);
   connection.generation = generation;
@@ -137,10 +157,32 @@ void Transaction::commit() {
 }
 
 Statement::Statement(const char* sql) {
-  if (sqlite3_prepare_v2(db(), sql, -1, &stmt_, nullptr) != SQLITE_OK)
-    die(std::string("machine database: ") + sqlite3_errmsg(db()) + " in: " + sql);
+  sqlite3* handle = db();
+  // A statement already running in this thread (a nested use of the same text) gets a fresh one.
+  CachedStatement& cached = thread_connection().statements[sql];
+  if (cached.stmt && !cached.in_use) {
+    stmt_ = cached.stmt;
+    cached.in_use = true;
+    in_use_ = &cached.in_use;
+    return;
+  }
+  if (sqlite3_prepare_v3(handle, sql, -1, cached.stmt ? 0 : SQLITE_PREPARE_PERSISTENT, &stmt_, nullptr) != SQLITE_OK)
+    die(std::string("machine database: ") + sqlite3_errmsg(handle) + " in: " + sql);
+  if (!cached.stmt) {
+    cached.stmt = stmt_;
+    cached.in_use = true;
+    in_use_ = &cached.in_use;
+  }
 }
-Statement::~Statement() { sqlite3_finalize(stmt_); }
+Statement::~Statement() {
+  if (!in_use_) {
+    sqlite3_finalize(stmt_);
+    return;
+  }
+  sqlite3_reset(stmt_);
+  sqlite3_clear_bindings(stmt_);
+  *in_use_ = false;
+}
 Statement& Statement::bind(int index, long long value) {
   sqlite3_bind_int64(stmt_, index, value);
   return *this;

@@ -47,7 +47,8 @@ class Transaction {
   bool done_ = false;
 };
 
-// A prepared statement with bind helpers, reset on destruction.
+// A prepared statement with bind helpers, reset on destruction. Each thread's connection keeps
+// its prepared statements for reuse, so a statement costs its preparation once per thread.
 class Statement {
  public:
   explicit Statement(const char* sql);
@@ -67,6 +68,7 @@ class Statement {
 
  private:
   sqlite3_stmt* stmt_ = nullptr;
+  bool* in_use_ = nullptr;  // set when borrowed from the connection's cache, cleared on return
 };
 
 }  // namespace winsim::machine

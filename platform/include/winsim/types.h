@@ -79,9 +79,15 @@ typedef const WCHAR* PCWSTR;
 typedef SIZE_T* PSIZE_T;
 typedef ULONG_PTR* PULONG_PTR;
 
-typedef char TCHAR;  // the programs name their character width explicitly
+#ifdef UNICODE
+typedef WCHAR TCHAR;
+typedef LPWSTR LPTSTR;
+typedef LPCWSTR LPCTSTR;
+#else
+typedef char TCHAR;
 typedef LPSTR LPTSTR;
 typedef LPCSTR LPCTSTR;
+#endif
 
 typedef void* HANDLE;
 typedef HANDLE* PHANDLE;
