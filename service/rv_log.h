@@ -7,8 +7,8 @@
 
 class RV_Log {
  public:
-  static const ULONGLONG kCutSize = 10485760;  // a file this long or longer is cut...
-  static const ULONGLONG kKeepFrom = 5242880;  // ...to the bytes from this offset on
+  static constexpr ULONGLONG kCutSize = 10485760;  // a file this long or longer is cut...
+  static constexpr ULONGLONG kKeepFrom = 5242880;  // ...to the bytes from this offset on
 
   RV_Log();
   // Takes a path and ignores it; no file object is created.

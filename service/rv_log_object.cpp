@@ -138,8 +138,10 @@ void RV_LogObject::WriteCycle() {
   } catch (CException* e) {
     e->Delete();
   }
+  // Only the lines queued before this cycle: those that arrive meanwhile wait for the next
+  // cycle and its size check, so that a steady flood cannot hold the cut off.
   CSingleLock lock(&m_Mutex, TRUE);
-  while (!m_Messages.IsEmpty()) {
+  for (INT_PTR nLines = m_Messages.GetCount(); nLines > 0; --nLines) {
     CString line = m_Messages.RemoveTail();
     lock.Unlock();
     try {
@@ -149,9 +151,12 @@ void RV_LogObject::WriteCycle() {
     }
     lock.Lock();
   }
-  // Both under the lock: a line added after this point sets the data event again.
-  ResetEvent(m_hDataEvent);
-  SetEvent(m_hIdleEvent);
+  // Under the lock: a line added after this point sets the data event again, and idle is set
+  // only when nothing waits.
+  if (m_Messages.IsEmpty()) {
+    ResetEvent(m_hDataEvent);
+    SetEvent(m_hIdleEvent);
+  }
 }
 
 DWORD WINAPI RV_LogObject::LoggerThread(LPVOID pParam) {

@@ -31,7 +31,7 @@ void Event::set() {
     std::lock_guard held(wait::mutex());
     set_ = true;
   }
-  wait::notify_all();
+  wait::notify(this);
 }
 
 void Event::reset() {
@@ -45,7 +45,7 @@ void Event::pulse() {
     set_ = false;
     pulsed_ = waiting_;
   }
-  wait::notify_all();
+  wait::notify(this);
 }
 
 }  // namespace winsim

@@ -69,7 +69,7 @@ BOOL WINAPI ReleaseMutex(HANDLE h) {
     SetLastError(ERROR_NOT_OWNER);
     return FALSE;
   }
-  winsim::wait::notify_all();
+  winsim::wait::notify(mutex.get());
   return TRUE;
 }
 

@@ -30,7 +30,7 @@ class Thread final : public ThreadObject {
       before = suspend_count_;
       if (suspend_count_ > 0) --suspend_count_;
     }
-    wait::notify_all();
+    wait::notify(this);
     return before;
   }
 
@@ -40,7 +40,7 @@ class Thread final : public ThreadObject {
       std::lock_guard held(wait::mutex());
       id_ = id;
     }
-    wait::notify_all();
+    wait::notify(this);
     std::unique_lock held(wait::mutex());
     wait::until(held, INFINITE, false, [this] { return suspend_count_ == 0; });
   }
@@ -56,7 +56,7 @@ class Thread final : public ThreadObject {
       done_ = true;
       code_ = code;
     }
-    wait::notify_all();
+    wait::notify(this);
   }
 
  private:

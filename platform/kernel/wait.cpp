@@ -8,26 +8,37 @@
 namespace winsim::wait {
 namespace {
 
-std::condition_variable& cv() {
-  static auto* c = new std::condition_variable;
-  return *c;
+// One per blocked thread, listed while it waits, so that a change wakes only the threads it
+// concerns instead of every thread of the process.
+struct Waiter {
+  enum Kind { kObjects, kCondition, kSleep };
+  Kind kind;
+  const std::vector<std::shared_ptr<Waitable>>* objects;
+  std::condition_variable cv;
+};
+
+// Guarded by mutex().
+std::vector<Waiter*>& waiters() {
+  static auto* list = new std::vector<Waiter*>;
+  return *list;
+}
+
+bool concerns(const Waiter& waiter, const Waitable* changed) {
+  if (waiter.kind == Waiter::kCondition) return true;
+  if (waiter.kind == Waiter::kSleep) return false;
+  return std::any_of(waiter.objects->begin(), waiter.objects->end(),
+                     [changed](const auto& o) { return o.get() == changed; });
 }
 
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
-}  // namespace
-
-std::mutex& mutex() {
-  static auto* m = new std::mutex;
-  return *m;
-}
-
-void notify_all() {
-  { std::lock_guard g(mutex()); }  // a waiter between its check and its sleep sees the change
-  cv().notify_all();
-}
-
-bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, const std::function<bool()>& ready) {
+bool wait_as(Waiter& waiter, std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll,
+             const std::function<bool()>& ready) {
+  waiters().push_back(&waiter);
+  struct Unlist {
+    Waiter* w;
+    ~Unlist() { std::erase(waiters(), w); }
+  } unlist{&waiter};
   const bool forever = timeout_ms == INFINITE;
   const int64_t deadline = forever ? 0 : clock::now_ns() + int64_t(timeout_ms) * 1000000;
   for (;;) {
@@ -41,8 +52,33 @@ bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, cons
       if (!clock::is_manual()) step = std::min(step, clock::real_duration(left) + std::chrono::microseconds(50));
     }
     if (poll) step = std::min<std::chrono::nanoseconds>(step, kPollInterval);
-    cv().wait_for(held, step);
+    waiter.cv.wait_for(held, step);
   }
+}
+
+}  // namespace
+
+std::mutex& mutex() {
+  static auto* m = new std::mutex;
+  return *m;
+}
+
+// Waiters are woken under the lock: one that is between its check and its sleep holds it, so
+// it sees the change before it sleeps.
+void notify(const Waitable* changed) {
+  std::lock_guard g(mutex());
+  for (Waiter* w : waiters())
+    if (concerns(*w, changed)) w->cv.notify_one();
+}
+
+void notify_all() {
+  std::lock_guard g(mutex());
+  for (Waiter* w : waiters()) w->cv.notify_one();
+}
+
+bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, const std::function<bool()>& ready) {
+  Waiter waiter{Waiter::kCondition, nullptr, {}};
+  return wait_as(waiter, held, timeout_ms, poll, ready);
 }
 
 DWORD for_objects(const std::vector<std::shared_ptr<Waitable>>& objects, bool wait_all, DWORD timeout_ms,
@@ -50,7 +86,8 @@ DWORD for_objects(const std::vector<std::shared_ptr<Waitable>>& objects, bool wa
   std::unique_lock held(mutex());
   bool poll = std::any_of(objects.begin(), objects.end(), [](const auto& o) { return o->polled(); });
   DWORD result = WAIT_TIMEOUT;
-  until(held, timeout_ms, poll, [&] {
+  Waiter waiter{Waiter::kObjects, &objects, {}};
+  wait_as(waiter, held, timeout_ms, poll, [&] {
     if (wait_all) {
       for (auto& o : objects)
         if (!o->signaled(tid)) return false;
@@ -72,7 +109,8 @@ DWORD for_objects(const std::vector<std::shared_ptr<Waitable>>& objects, bool wa
 
 void sleep(DWORD ms) {
   std::unique_lock held(mutex());
-  until(held, ms, false, [] { return false; });
+  Waiter waiter{Waiter::kSleep, nullptr, {}};
+  wait_as(waiter, held, ms, false, [] { return false; });
 }
 
 }  // namespace winsim::wait

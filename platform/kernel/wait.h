@@ -13,7 +13,10 @@ namespace winsim::wait {
 
 // Guards the state of every Waitable of the process.
 std::mutex& mutex();
-// Wakes every waiter to look again; call after a Waitable's state changed.
+// Wakes the threads waiting on `changed` (and those waiting on a condition of their own) to look
+// again; call, without mutex() held, after a Waitable's state changed.
+void notify(const Waitable* changed);
+// Wakes every waiting and sleeping thread: the clock moved, or many objects changed at once.
 void notify_all();
 
 // WaitForSingleObject/WaitForMultipleObjects semantics for thread `tid`: WAIT_OBJECT_0 + i,

@@ -143,6 +143,19 @@ TEST_F(CommandLineTest, ACredentialTooLongForItsBufferInstallsNothing) {
   EXPECT_EQ(text(read_value("", "ObjectName")), ".\\" + std::string(127, 'u') + '\0');
 }
 
+TEST_F(CommandLineTest, RoutersBeyondWhatTheCountCanHoldAreRefused) {
+  std::vector<std::string> args{"-i"};
+  for (int i = 1; i <= 256; ++i) {
+    args.push_back("-r");
+    args.push_back("10.0." + std::to_string(i / 256) + "." + std::to_string(i % 256));
+  }
+  run_command_line(args);
+  EXPECT_EQ(binary(read_value("", "GatewayCount")), bytes({255}));
+  EXPECT_EQ(binary(read_value("Gateways", "Gateway_IP255")), bytes({10, 0, 0, 255}));
+  EXPECT_FALSE(read_value("Gateways", "Gateway_IP256"));
+  EXPECT_TRUE(contains(log_messages(), "Only 255 routers can be stored: router 10.0.1.0 is ignored"));
+}
+
 TEST_F(CommandLineTest, InstallOverAnExistingServiceBringsItsConfigurationUpToDate) {
   SC_HANDLE sample = create_sample("Halvorn");
   ASSERT_NE(sample, nullptr);
