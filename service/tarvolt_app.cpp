@@ -10,14 +10,24 @@ const char kServiceName[] = "Halvorn";
 const char kSettingsKey[] = "SYSTEM\\CurrentControlSet\\Services\\Halvorn\\";
 
 RV_TarvoltApp::RV_TarvoltApp()
-    : m_bQuit(0), m_bRestart(0), m_pServiceManager(nullptr), m_pLogObject(nullptr), m_bLoggerOpen(0) {
+    : m_bQuit(0),
+      m_bRestart(0),
+      m_pScanner(nullptr),
+      m_pServiceManager(nullptr),
+      m_pLogObject(nullptr),
+      m_bLoggerOpen(0),
+      m_pNetworkA(nullptr),
+      m_pNetworkB(nullptr) {
   InitializeCriticalSection(&m_logLock);
+  InitializeCriticalSection(&m_networkLock);
 }
 
 RV_TarvoltApp::~RV_TarvoltApp() {
+  DeleteNetworks();
   delete m_pServiceManager;
   delete m_pLogObject;
   DeleteCriticalSection(&m_logLock);
+  DeleteCriticalSection(&m_networkLock);
 }
 
 BOOL RV_TarvoltApp::InitInstance() {

@@ -7,6 +7,8 @@
 
 #include "cwinapp.h"
 
+class RV_ConnectionObject;
+class RV_EntryScanner;
 class RV_LogObject;
 class RV_ServiceManager;
 
@@ -34,6 +36,10 @@ class RV_TarvoltApp : public CWinApp {
 
   RV_ServiceManager* GetServiceManager();
 
+  // The connection objects of networks A and B, each created on its first use.
+  RV_ConnectionObject* GetNetworkA();
+  RV_ConnectionObject* GetNetworkB();
+
   // Settings of the service, under its own registry key.
   int AccessGenerateLog(RegistryAccess mode, int nValue);
   void SetMaxConnectionHours(int nHours);
@@ -43,6 +49,8 @@ class RV_TarvoltApp : public CWinApp {
 
   BYTE m_bQuit;
   BYTE m_bRestart;
+  // The phone-book scanner, created in the service role only; owned.
+  RV_EntryScanner* m_pScanner;
 
  private:
   // Creates and starts the logger unless one runs, writing "Logger Initialized" as its first
@@ -51,6 +59,8 @@ class RV_TarvoltApp : public CWinApp {
   // The command line's own start of the logger, without a first line.
   void OpenLogger();
   void ReplaceServiceManager(RV_ServiceManager* pManager);
+  // The scanner first, which waits for a running scan, then the networks it fills.
+  void DeleteNetworks();
 
   RV_ServiceManager* m_pServiceManager;
   RV_LogObject* m_pLogObject;
@@ -58,4 +68,8 @@ class RV_TarvoltApp : public CWinApp {
   // Guards the logger's life: creation, use by WriteLog and deletion by CloseLogger, so that no
   // thread adds to a logger that another is deleting, and two threads never create two.
   CRITICAL_SECTION m_logLock;
+  RV_ConnectionObject* m_pNetworkA;
+  RV_ConnectionObject* m_pNetworkB;
+  // Guards the first creation of a network, which the scan and the network threads may race to.
+  CRITICAL_SECTION m_networkLock;
 };

@@ -8,6 +8,7 @@
 #include "winsim/kernel_sync.h"
 #include "winsim/kernel_time.h"
 #include "winsim/kernel_file.h"
+#include "winsim/kernel_module.h"
 #include "winsim/kernel_codepage.h"
 #include "winsim/kernel_process.h"
 #include "winsim/kernel_format_message.h"

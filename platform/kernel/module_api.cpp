@@ -1,6 +1,7 @@
 // The running program's module: its handle and its file name.
 #include <windows.h>
 
+#include "kernel/builtin_modules.h"
 #include "kernel/out_buffer.h"
 #include "kernel/process_identity.h"
 #include "kernel/text.h"
@@ -24,6 +25,7 @@ bool names_program(const std::u16string& name) {
 
 HMODULE module_handle(const std::u16string* name) {
   if (!name || names_program(*name)) return program_module();
+  if (HMODULE builtin = modules::find(*name)) return builtin;
   SetLastError(ERROR_MOD_NOT_FOUND);
   return nullptr;
 }

@@ -19,6 +19,8 @@ int sc_command(const Args& args);
 int net_command(const Args& args);
 int boot_command(const Args& args);
 int desktop_command(const Args& args);
+int world_command(const Args& args);
+int ras_command(const Args& args);
 int help_command(const Args& args);
 
 // The usage listing (help, and after a command line the tool does not understand).

@@ -22,6 +22,8 @@ constexpr Command kCommands[] = {
     {"net", net_command},
     {"boot", boot_command},
     {"desktop", desktop_command},
+    {"world", world_command},
+    {"ras", ras_command},
 };
 
 }  // namespace

@@ -32,9 +32,9 @@ TEST_F(WinsimInit, CreatesAMachineAndRefusesToOverwriteOneUnlessForced) {
 
 TEST_F(WinsimInit, RejectsWhatItCannotDo) {
   fs::path fresh = root_ / "m";
-  auto world = winsim_at(fresh, {"init", "--world", "world.txt"});
+  auto world = winsim_at(fresh, {"init", "--world"});
   EXPECT_EQ(world.exit_code, 1);
-  EXPECT_EQ(world.err, "winsim: --world is not supported yet\n");
+  EXPECT_EQ(world.err, "winsim: --world takes a world file\n");
   EXPECT_FALSE(fs::exists(fresh / "machine.db"));
 
   EXPECT_EQ(winsim_at(fresh, {"init", "--scale", "0"}).exit_code, 1);

@@ -1,0 +1,65 @@
+// The interface row of GetIfEntry.
+#pragma once
+
+#include "ipmib.h"
+
+#define MAX_INTERFACE_NAME_LEN 256
+#define MAXLEN_IFDESCR 256
+
+// dwType.
+#define IF_TYPE_OTHER 1
+#define IF_TYPE_ETHERNET_CSMACD 6
+#define IF_TYPE_PPP 23
+#define IF_TYPE_SOFTWARE_LOOPBACK 24
+
+// dwAdminStatus.
+#define MIB_IF_ADMIN_STATUS_UP 1
+#define MIB_IF_ADMIN_STATUS_DOWN 2
+#define MIB_IF_ADMIN_STATUS_TESTING 3
+
+// dwOperStatus.
+typedef enum {
+  IF_OPER_STATUS_NON_OPERATIONAL = 0,
+  IF_OPER_STATUS_UNREACHABLE = 1,
+  IF_OPER_STATUS_DISCONNECTED = 2,
+  IF_OPER_STATUS_CONNECTING = 3,
+  IF_OPER_STATUS_CONNECTED = 4,
+  IF_OPER_STATUS_OPERATIONAL = 5,
+} INTERNAL_IF_OPER_STATUS;
+#define MIB_IF_OPER_STATUS_NON_OPERATIONAL IF_OPER_STATUS_NON_OPERATIONAL
+#define MIB_IF_OPER_STATUS_UNREACHABLE IF_OPER_STATUS_UNREACHABLE
+#define MIB_IF_OPER_STATUS_DISCONNECTED IF_OPER_STATUS_DISCONNECTED
+#define MIB_IF_OPER_STATUS_CONNECTING IF_OPER_STATUS_CONNECTING
+#define MIB_IF_OPER_STATUS_CONNECTED IF_OPER_STATUS_CONNECTED
+#define MIB_IF_OPER_STATUS_OPERATIONAL IF_OPER_STATUS_OPERATIONAL
+
+typedef struct _MIB_IFROW {
+  WCHAR wszName[MAX_INTERFACE_NAME_LEN];
+  IF_INDEX dwIndex;
+  DWORD dwType;
+  DWORD dwMtu;
+  DWORD dwSpeed;
+  DWORD dwPhysAddrLen;
+  BYTE bPhysAddr[MAXLEN_PHYSADDR];
+  DWORD dwAdminStatus;
+  INTERNAL_IF_OPER_STATUS dwOperStatus;
+  DWORD dwLastChange;
+  DWORD dwInOctets;
+  DWORD dwInUcastPkts;
+  DWORD dwInNUcastPkts;
+  DWORD dwInDiscards;
+  DWORD dwInErrors;
+  DWORD dwInUnknownProtos;
+  DWORD dwOutOctets;
+  DWORD dwOutUcastPkts;
+  DWORD dwOutNUcastPkts;
+  DWORD dwOutDiscards;
+  DWORD dwOutErrors;
+  DWORD dwOutQLen;
+  DWORD dwDescrLen;
+  BYTE bDescr[MAXLEN_IFDESCR];
+} MIB_IFROW, *PMIB_IFROW;
+
+#ifdef __cplusplus
+static_assert(sizeof(MIB_IFROW) == 860, "the 32-bit Windows interface row");
+#endif

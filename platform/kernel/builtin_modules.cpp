@@ -1,0 +1,90 @@
+#include "kernel/builtin_modules.h"
+
+#include <icmpapi.h>
+#include <iphlpapi.h>
+
+#include "kernel/text.h"
+#include "net/interface_entry.h"
+
+namespace winsim::modules {
+namespace {
+
+struct Export {
+  const char* name;
+  FARPROC function;
+};
+
+// Through void (*)(), which converts to every function type without a warning.
+template <class F>
+FARPROC entry(F* function) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+struct Module {
+  const char16_t* name;  // without ".dll"
+  std::initializer_list<Export> exports;
+};
+
+// The one table of run-time modules and the names they export.
+const Module kModules[] = {
+    {u"kernel32",
+     {{"FreeLibrary", entry(FreeLibrary)},
+      {"GetModuleHandleA", entry(GetModuleHandleA)},
+      {"GetModuleHandleW", entry(GetModuleHandleW)},
+      {"GetProcAddress", entry(GetProcAddress)},
+      {"LoadLibraryA", entry(LoadLibraryA)},
+      {"LoadLibraryW", entry(LoadLibraryW)}}},
+    {u"iphlpapi",
+     {{"AddIPAddress", entry(AddIPAddress)},
+      {"CreateIpForwardEntry", entry(CreateIpForwardEntry)},
+      {"DeleteIPAddress", entry(DeleteIPAddress)},
+      {"DeleteIpForwardEntry", entry(DeleteIpForwardEntry)},
+      {"GetAdaptersInfo", entry(GetAdaptersInfo)},
+      {"GetIfEntry", entry(GetIfEntry)},
+      {"GetInterfaceInfo", entry(GetInterfaceInfo)},
+      {"GetIpAddrTable", entry(GetIpAddrTable)},
+      {"GetIpForwardTable", entry(GetIpForwardTable)},
+      {"GetIpInterfaceEntry", entry(net::get_ip_interface_entry)},
+      {"GetIpNetTable", entry(GetIpNetTable)},
+      {"IcmpCloseHandle", entry(IcmpCloseHandle)},
+      {"IcmpCreateFile", entry(IcmpCreateFile)},
+      {"IcmpSendEcho", entry(IcmpSendEcho)},
+      {"IpReleaseAddress", entry(IpReleaseAddress)},
+      {"IpRenewAddress", entry(IpRenewAddress)},
+      {"SetIpNetEntry", entry(SetIpNetEntry)}}},
+    {u"icmp",
+     {{"IcmpCloseHandle", entry(IcmpCloseHandle)},
+      {"IcmpCreateFile", entry(IcmpCreateFile)},
+      {"IcmpSendEcho", entry(IcmpSendEcho)}}},
+};
+
+// Where the modules seem to lie: the region 32-bit Windows loads its system DLLs into.
+HMODULE handle_of(size_t i) { return reinterpret_cast<HMODULE>(uintptr_t(0x76000000 + i * 0x00100000)); }
+
+}  // namespace
+
+HMODULE find(std::u16string_view name) {
+  size_t slash = name.find_last_of(u"\\/");
+  if (slash != std::u16string_view::npos) name.remove_prefix(slash + 1);
+  if (name.size() > 4 && text::iequals(name.substr(name.size() - 4), u".dll")) name.remove_suffix(4);
+  for (size_t i = 0; i < std::size(kModules); ++i)
+    if (text::iequals(name, kModules[i].name)) return handle_of(i);
+  return nullptr;
+}
+
+bool is_builtin(HMODULE module) {
+  for (size_t i = 0; i < std::size(kModules); ++i)
+    if (module == handle_of(i)) return true;
+  return false;
+}
+
+FARPROC export_of(HMODULE module, std::string_view name) {
+  for (size_t i = 0; i < std::size(kModules); ++i) {
+    if (module != handle_of(i)) continue;
+    for (const Export& e : kModules[i].exports)
+      if (name == e.name) return e.function;
+  }
+  return nullptr;
+}
+
+}  // namespace winsim::modules

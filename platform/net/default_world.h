@@ -1,0 +1,12 @@
+// The world a fresh machine starts with.
+#pragma once
+
+#include "net/world_store.h"
+
+namespace winsim::net {
+
+World default_world();
+// Stores the default world in a machine that has none yet (machine creation).
+void install_default_world();
+
+}  // namespace winsim::net

@@ -1,0 +1,12 @@
+// The English text of each RAS error code that RasGetErrorString knows.
+#pragma once
+
+namespace winsim::ras {
+
+constexpr unsigned kFirstErrorWithText = 600;
+constexpr unsigned kLastErrorWithText = 805;
+
+// Null outside 600..805.
+const char* error_text(unsigned code);
+
+}  // namespace winsim::ras

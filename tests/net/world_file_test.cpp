@@ -1,0 +1,63 @@
+#include "net/default_world.h"
+#include "net/net_fixture.h"
+
+namespace {
+
+using winsim::net::parse_world;
+using winsim::net::WorldError;
+
+std::string error_of(const std::string& text) {
+  try {
+    parse_world(text);
+  } catch (const WorldError& error) {
+    return error.what();
+  }
+  return "(no error)";
+}
+
+TEST(WorldFile, ErrorsNameTheLineAndTheProblem) {
+  const std::string adapter = "adapter LAN address 192.168.1.10 mask 255.255.255.0 gateway 192.168.1.1\n";
+  EXPECT_EQ(error_of("# a comment\n\nrouter 192.168.1.2\n"),
+            "line 3: router: 192.168.1.2 is not on the network of any adapter");
+  EXPECT_EQ(error_of(adapter + "link 192.168.1.9 203.0.113.10 delay 5\n"),
+            "line 2: link: 192.168.1.9 is not a router (add it first: router 192.168.1.9)");
+  EXPECT_EQ(error_of(adapter + "link 192.168.1.1 vpn9.example.net delay 5\n"),
+            "line 2: link: 'vpn9.example.net' is neither an address nor a known host");
+  EXPECT_EQ(error_of("adapter LAN address 192.168.1.10\n"), "line 1: adapter: a new adapter needs its address and mask");
+  EXPECT_EQ(error_of("adapter LAN address 192.168.1.300 mask 255.255.255.0\n"),
+            "line 1: adapter: '192.168.1.300' is not an address (a.b.c.d)");
+  EXPECT_EQ(error_of("adapter LAN address 10.0.0.1 mask 255.0.255.0\n"), "line 1: adapter: 255.0.255.0 is not a network mask");
+  EXPECT_EQ(error_of("adapter LAN address 10.0.0.1 mask 255.0.0.0 gateway 11.0.0.1\n"),
+            "line 1: adapter: the gateway 11.0.0.1 is not on the adapter's network");
+  EXPECT_EQ(error_of("adapter \"Local Area Connection address 10.0.0.1\n"), "line 1: a quote is not closed");
+  EXPECT_EQ(error_of("\n\nbridge 1.2.3.4\n"),
+            "line 3: 'bridge' is not a statement (adapter, router, host, vpn, account, link, remote-access)");
+  EXPECT_EQ(error_of("vpn v.example.net address 203.0.113.10 client 10.8.0.9-10.8.0.2 tunnel 10.8.0.1\n"),
+            "line 1: vpn: '10.8.0.9-10.8.0.2' is not a client address or range (a.b.c.d or a.b.c.d-a.b.c.e)");
+  EXPECT_EQ(error_of("vpn v.example.net address 203.0.113.10 client 10.8.0.2 tunnel 10.8.0.1 dial soon\n"),
+            "line 1: vpn: the dial time 'soon' is not a number from 0 to 3600000 (milliseconds, or seconds with s)");
+  EXPECT_EQ(error_of("account v.example.net alice secret\n"), "line 1: account: there is no VPN server v.example.net");
+  EXPECT_EQ(error_of("remote-access\n"), "line 1: remote-access: running or stopped is missing");
+}
+
+TEST(WorldFile, WhatShowPrintsReadsBackToTheSameWorld) {
+  winsim::net::World world = winsim::net::default_world();
+  std::string text = winsim::net::format_world(world);
+  EXPECT_EQ(winsim::net::format_world(parse_world(text)), text);
+
+  winsim::net::apply_statement(world, winsim::net::split_words(
+      "vpn \"pool server\" address 198.51.100.9 client 10.7.0.2-10.7.0.9 tunnel 10.7.0.1 dial 1s psk \"two words\" "
+      "down echo off"));
+  text = winsim::net::format_world(world);
+  winsim::net::World back = parse_world(text);
+  ASSERT_EQ(back.vpn_servers.size(), 3u);
+  const winsim::net::VpnServer& pool = back.vpn_servers[2];
+  EXPECT_EQ(pool.host, "pool server");
+  EXPECT_EQ(pool.client_last, net_testing::ip("10.7.0.9"));
+  EXPECT_EQ(pool.psk, "two words");
+  EXPECT_EQ(pool.dial_ms, 1000);
+  EXPECT_FALSE(pool.up);
+  EXPECT_FALSE(pool.answers_echo);
+}
+
+}  // namespace

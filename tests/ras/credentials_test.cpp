@@ -1,0 +1,82 @@
+// Credentials: stored in the machine database for all users or for the user, handed back by
+// RasGetEntryDialParams as a password handle.
+#include "ras/ras_fixture.h"
+
+namespace {
+
+using namespace ras_testing;
+
+TEST_F(RasTest, StoredCredentialsComeBackAsDialParametersWithAPasswordHandle) {
+  ASSERT_EQ(make_vpn_entry(u"Office", u"vpn1.example.net"), 0u);
+  RASDIALPARAMSA params{};
+  params.dwSize = sizeof params;
+  std::strcpy(params.szEntryName, "Office");
+  BOOL stored = TRUE;
+  ASSERT_EQ(RasGetEntryDialParamsA(nullptr, &params, &stored), 0u);
+  EXPECT_FALSE(stored);
+  EXPECT_STREQ(params.szPassword, "");
+
+  ASSERT_EQ(set_credentials(u"Office", RASCM_UserName | RASCM_Password | RASCM_DefaultCreds, u"alice", u"secret"), 0u);
+  ASSERT_EQ(RasGetEntryDialParamsA(nullptr, &params, &stored), 0u);
+  EXPECT_TRUE(stored);
+  EXPECT_STREQ(params.szUserName, "alice");
+  EXPECT_STREQ(params.szPassword, "****************");
+  EXPECT_EQ(read_phonebook_bytes(winsim::ras::all_users_phonebook()).find("secret"), std::string::npos);
+
+  // The user's own name wins over the all-users one; the handle leaves the password alone.
+  ASSERT_EQ(set_credentials(u"Office", RASCM_UserName | RASCM_Password, u"bob", u"****************"), 0u);
+  RASDIALPARAMSW wide{};
+  wide.dwSize = 2096;  // the record before dwSubEntry
+  winsim::ras::put(wide.szEntryName, u"office");
+  ASSERT_EQ(RasGetEntryDialParamsW(nullptr, &wide, &stored), 0u);
+  EXPECT_EQ(u8(wide.szUserName), "bob");
+  EXPECT_TRUE(stored);
+
+  // Cleared, the all-users password is still there.
+  RASCREDENTIALSA clear{};
+  clear.dwSize = sizeof clear;
+  clear.dwMask = RASCM_Password;
+  ASSERT_EQ(RasSetCredentialsA(nullptr, "Office", &clear, TRUE), 0u);
+  ASSERT_EQ(RasGetEntryDialParamsA(nullptr, &params, &stored), 0u);
+  EXPECT_TRUE(stored);
+  clear.dwMask = RASCM_Password | RASCM_DefaultCreds;
+  ASSERT_EQ(RasSetCredentialsA(nullptr, "Office", &clear, TRUE), 0u);
+  ASSERT_EQ(RasGetEntryDialParamsA(nullptr, &params, &stored), 0u);
+  EXPECT_FALSE(stored);
+}
+
+TEST_F(RasTest, CredentialsAreRefusedAsWindowsRefusesThem) {
+  ASSERT_EQ(make_vpn_entry(u"Mine", u"vpn1.example.net", w(winsim::ras::user_phonebook())), 0u);
+  // Default credentials exist for all-users entries only.
+  EXPECT_EQ(set_credentials(u"Mine", RASCM_Password | RASCM_DefaultCreds, u"", u"x"), DWORD(ERROR_ACCESS_DENIED));
+  EXPECT_EQ(set_credentials(u"Mine", RASCM_Password, u"", u"x"), 0u);
+  EXPECT_EQ(set_credentials(u"Nobody", RASCM_Password, u"", u"x"), DWORD(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(set_credentials(u"Mine", RASCM_Password, u"", u"x", L"C:\\nowhere\\rasphone.pbk"),
+            DWORD(ERROR_CANNOT_OPEN_PHONEBOOK));
+  RASCREDENTIALSA wrong{};
+  wrong.dwSize = sizeof wrong - 4;
+  EXPECT_EQ(RasSetCredentialsA(nullptr, "Mine", &wrong, FALSE), DWORD(ERROR_INVALID_SIZE));
+
+  RASDIALPARAMSA params{};
+  params.dwSize = sizeof params;
+  std::strcpy(params.szEntryName, "Nobody");
+  BOOL stored = FALSE;
+  EXPECT_EQ(RasGetEntryDialParamsA(nullptr, &params, &stored), DWORD(ERROR_CANNOT_FIND_PHONEBOOK_ENTRY));
+}
+
+TEST_F(RasTest, ErrorStringsFollowTheDocumentedRangeAndBufferRules) {
+  char text[512];
+  ASSERT_EQ(RasGetErrorStringA(ERROR_AUTHENTICATION_FAILURE, text, sizeof text), 0u);
+  EXPECT_STREQ(text, "Access was denied because the username and/or password was invalid on the domain.");
+  WCHAR wide[512];
+  for (UINT code = 600; code <= 805; ++code) {
+    ASSERT_EQ(RasGetErrorStringW(code, wide, 512), 0u) << code;
+    EXPECT_GT(u8(wide).size(), 5u) << code;
+  }
+  EXPECT_EQ(RasGetErrorStringA(599, text, sizeof text), DWORD(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(RasGetErrorStringA(806, text, sizeof text), DWORD(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(RasGetErrorStringA(691, nullptr, 512), DWORD(ERROR_INVALID_PARAMETER));
+  EXPECT_EQ(RasGetErrorStringA(691, text, 10), DWORD(ERROR_INSUFFICIENT_BUFFER));
+}
+
+}  // namespace
