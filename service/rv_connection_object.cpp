@@ -1,7 +1,10 @@
+// The network's life, its entries and its events.
 #include "rv_connection_object.h"
 
+#include "rv_gateway_info.h"
 #include "rv_vpn_object.h"
 #include "tarvolt_app.h"
+#include "walk_sort.h"
 
 namespace {
 
@@ -23,29 +26,34 @@ RV_ConnectionObject::RV_ConnectionObject(RV_TarvoltApp* pApp)
       m_nCurrentGateway(0) {}
 
 RV_ConnectionObject::~RV_ConnectionObject() {
-  if (m_hDialerThread != nullptr) {
-    WaitForSingleObject(m_hDialerThread, INFINITE);
-    CloseHandle(m_hDialerThread);
-  }
+  WaitForDialerThread();
+  CloseIfOpen(m_hDialerThread);
   CloseIfOpen(m_hStartedEvent);
   CloseIfOpen(m_hReadyEvent);
   CloseIfOpen(m_hWakeEvent);
   RemoveAllVPNObjects();
 }
 
+void RV_ConnectionObject::WaitForDialerThread() {
+  if (m_hDialerThread != nullptr) WaitForSingleObject(m_hDialerThread, INFINITE);
+}
+
 INT_PTR RV_ConnectionObject::AppendVPNObject(RV_VPNObject* pObject) { return m_arrVPNObjects.Add(pObject); }
 
+void RV_ConnectionObject::RemoveVPNObject(INT_PTR nIndex) {
+  RV_VPNObject* pObject = GetVPNObject(nIndex);
+  if (pObject == nullptr) return;
+  // The entry's pairs go with it; the network's array must not keep pointers to them.
+  for (INT_PTR i = m_arrGateways.GetSize() - 1; i >= 0; --i)
+    if (m_arrGateways[i]->m_pVPNObject == pObject) m_arrGateways.RemoveAt(i);
+  if (m_pCurrentVPNObject == pObject) m_pCurrentVPNObject = nullptr;
+  m_arrVPNObjects.RemoveAt(nIndex);
+  pObject->RemoveAllGateways();
+  delete pObject;
+}
+
 void RV_ConnectionObject::RemoveAllVPNObjects() {
-  // Every pair of the network stands in the list of one of its entries, which frees it; the
-  // network's list would otherwise keep pointers to freed pairs.
-  m_arrGateways.RemoveAll();
-  m_pCurrentVPNObject = nullptr;
-  while (!m_arrVPNObjects.IsEmpty()) {
-    RV_VPNObject* pObject = m_arrVPNObjects[0];
-    m_arrVPNObjects.RemoveAt(0);
-    pObject->RemoveAllGateways();
-    delete pObject;
-  }
+  while (!m_arrVPNObjects.IsEmpty()) RemoveVPNObject(0);
 }
 
 RV_VPNObject* RV_ConnectionObject::GetVPNObject(INT_PTR nIndex) const {
@@ -56,18 +64,6 @@ RV_VPNObject* RV_ConnectionObject::GetVPNObject(INT_PTR nIndex) const {
 void RV_ConnectionObject::SortNetwork() {
   m_pApp->WriteLog(3, "RV_ConnectionObject::SortNetwork() Entry");
   m_pApp->WriteLog(2, "Sorting Network");
-  // Walks forward; an entry with a smaller digit than the one before it moves in front of it,
-  // and the walk steps back to compare it again. Equal digits never move past each other.
-  INT_PTR nCount = m_arrVPNObjects.GetSize();
-  for (INT_PTR p = 0; p < nCount;) {
-    if (p >= 0 && p + 1 < nCount && m_arrVPNObjects[p]->GetIndex() > m_arrVPNObjects[p + 1]->GetIndex()) {
-      RV_VPNObject* pNext = m_arrVPNObjects[p + 1];
-      m_arrVPNObjects.RemoveAt(p + 1);
-      m_arrVPNObjects.InsertAt(p, pNext);
-      --p;
-    } else {
-      ++p;
-    }
-  }
+  WalkSort(m_arrVPNObjects, [](RV_VPNObject* a, RV_VPNObject* b) { return a->GetIndex() > b->GetIndex(); });
   m_pApp->WriteLog(3, "RV_ConnectionObject::SortNetwork() Exit");
 }

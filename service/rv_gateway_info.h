@@ -11,9 +11,22 @@ class RV_VPNObject;
 
 class RV_GatewayInfo {
  public:
-  static const int kTimestampCount = 3;
+  static constexpr int kTimestampCount = 3;
+  // A failure counts against the pair for this many seconds.
+  static constexpr LONGLONG kTimestampLifeSeconds = 300;
 
   RV_GatewayInfo();
+
+  // Records the current time in the first empty slot; its number 1 to 3, or 0 when all are in use.
+  int SetTimestamp();
+  void ClearTimestamps();
+  // Empties the slots older than the timestamp life, measured from now; the number kept.
+  int CountRecentTimestamps();
+  // Measured from m_tLastCheck; a slot later than it (the clock set back) counts as recent.
+  bool IsRecentTimestamp(CTime tSlot) const;
+  static bool IsEmptySlot(CTime tSlot);
+  void SetVPNObject(RV_VPNObject* pObject) { m_pVPNObject = pObject; }
+  RV_VPNObject* GetVPNObject() const { return m_pVPNObject; }
 
   CTime m_tLastCheck;
   // A slot whose local year is 2000 is empty.

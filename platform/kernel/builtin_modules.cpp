@@ -31,6 +31,7 @@ const Module kModules[] = {
      {{"FreeLibrary", entry(FreeLibrary)},
       {"GetModuleHandleA", entry(GetModuleHandleA)},
       {"GetModuleHandleW", entry(GetModuleHandleW)},
+      {"GetNativeSystemInfo", entry(GetNativeSystemInfo)},
       {"GetProcAddress", entry(GetProcAddress)},
       {"LoadLibraryA", entry(LoadLibraryA)},
       {"LoadLibraryW", entry(LoadLibraryW)}}},

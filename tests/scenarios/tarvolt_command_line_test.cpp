@@ -86,7 +86,9 @@ TEST_F(TarvoltCommandLine, WithoutArgumentsOutsideTheServiceManagerItEndsAtOnce)
   EXPECT_EQ(run.exit_code, 0);
   EXPECT_EQ(run.out, "");
   EXPECT_TRUE(has(winsim({"sc", "query", "Halvorn"}).out, "OpenService FAILED 1060:"));
-  EXPECT_FALSE(fs::exists(root_ / "drive_c/Tarvolt/Tarvolt.txt"));
+  // The logger starts (the level of a missing key is 1) but has no line of that level to write.
+  fs::path log = root_ / "drive_c/Tarvolt/Tarvolt.txt";
+  EXPECT_TRUE(!fs::exists(log) || fs::file_size(log) == 0);
 }
 
 }  // namespace

@@ -1,0 +1,67 @@
+// The version record and the processor information, as a 32-bit program sees them.
+#include <windows.h>
+
+#include <cstring>
+
+#include "kernel/machine.h"
+#include "support/machine_fixture.h"
+
+namespace {
+
+using SystemInfoTest = testing_support::MachineTest;
+
+TEST_F(SystemInfoTest, TheRecordSizeChoosesTheShortOrTheExtendedForm) {
+  OSVERSIONINFOEXA ex;
+  std::memset(&ex, 0xCC, sizeof ex);
+  ex.dwOSVersionInfoSize = sizeof ex;
+  ASSERT_TRUE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&ex)));
+  EXPECT_EQ(ex.dwMajorVersion, 6u);
+  EXPECT_EQ(ex.dwMinorVersion, 1u);
+  EXPECT_EQ(ex.dwBuildNumber, 7601u);
+  EXPECT_EQ(ex.dwPlatformId, DWORD(VER_PLATFORM_WIN32_NT));
+  EXPECT_STREQ(ex.szCSDVersion, "Service Pack 1");
+  EXPECT_EQ(ex.wServicePackMajor, 1);
+  EXPECT_EQ(ex.wProductType, VER_NT_WORKSTATION);
+
+  // The short form leaves the bytes behind it alone.
+  std::memset(&ex, 0xCC, sizeof ex);
+  ex.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA);
+  ASSERT_TRUE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&ex)));
+  EXPECT_EQ(ex.dwMajorVersion, 6u);
+  EXPECT_EQ(ex.wServicePackMajor, 0xCCCC);
+
+  ex.dwOSVersionInfoSize = sizeof(OSVERSIONINFOA) + 1;
+  SetLastError(0);
+  EXPECT_FALSE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&ex)));
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
+}
+
+TEST_F(SystemInfoTest, OnA64BitEditionOnlyTheNativeCallNamesAmd64) {
+  winsim::machine::set_config("windows_architecture", "amd64");
+  winsim::machine::set_config("windows_version", "5.2");
+  winsim::machine::set_config("windows_product_type", "server");
+  SYSTEM_INFO wow = {}, native = {};
+  GetSystemInfo(&wow);
+  EXPECT_EQ(wow.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_INTEL);
+  EXPECT_EQ(wow.dwPageSize, 4096u);
+  EXPECT_GE(wow.dwNumberOfProcessors, 1u);
+  // Programs that must run on Windows versions without it look the native call up at run time.
+  auto lookup = reinterpret_cast<void(WINAPI*)(LPSYSTEM_INFO)>(
+      reinterpret_cast<void (*)()>(GetProcAddress(GetModuleHandleA("KERNEL32.DLL"), "GetNativeSystemInfo")));
+  ASSERT_NE(lookup, nullptr);
+  lookup(&native);
+  EXPECT_EQ(native.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_AMD64);
+
+  OSVERSIONINFOEXA ex = {};
+  ex.dwOSVersionInfoSize = sizeof ex;
+  ASSERT_TRUE(GetVersionExA(reinterpret_cast<OSVERSIONINFOA*>(&ex)));
+  EXPECT_EQ(ex.dwMinorVersion, 2u);
+  EXPECT_EQ(ex.wProductType, VER_NT_SERVER);
+  // Only Windows Server 2003 R2 gives its build number here.
+  EXPECT_EQ(GetSystemMetrics(SM_SERVERR2), 0);
+  winsim::machine::set_config("windows_server_r2", "1");
+  winsim::machine::set_config("windows_build", "3790");
+  EXPECT_EQ(GetSystemMetrics(SM_SERVERR2), 3790);
+}
+
+}  // namespace
