@@ -25,7 +25,9 @@ const char* state_name(DWORD state) {
 
 std::string type_name(DWORD type) {
   std::string name;
-  if (type & SERVICE_WIN32_OWN_PROCESS) name = "WIN32_OWN_PROCESS";
+  // A service that reports both process bits is shown as sc shows it.
+  if ((type & SERVICE_WIN32) == SERVICE_WIN32) name = "WIN32";
+  else if (type & SERVICE_WIN32_OWN_PROCESS) name = "WIN32_OWN_PROCESS";
   else if (type & SERVICE_WIN32_SHARE_PROCESS) name = "WIN32_SHARE_PROCESS";
   else if (type & SERVICE_KERNEL_DRIVER) name = "KERNEL_DRIVER";
   else if (type & SERVICE_FILE_SYSTEM_DRIVER) name = "FILE_SYSTEM_DRIVER";

@@ -255,4 +255,54 @@ TEST_F(TarvoltService, RemoteAccessRunningGivesTheWarningWithItsEightTabs) {
   EXPECT_EQ(index_of(texts, "RRAS is not running."), -1);
 }
 
+// The fastest gateway-server pair is dialled through its host route; a drop is noticed, counted
+// against the pair and redialled.
+class TarvoltConnection : public TarvoltService {
+ protected:
+  int count_of(const std::string& message) const {
+    auto texts = messages();
+    return int(std::count(texts.begin(), texts.end(), message));
+  }
+  bool wait_for_count(const std::string& message, int count) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (count_of(message) < count) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+  }
+};
+
+TEST_F(TarvoltConnection, TheFastestPairIsDialledAndADropIsRedialled) {
+  ASSERT_EQ(winsim({"ras", "add", "AUTO-A0", "--server", "vpn1.example.net", "--user", "alice", "--password",
+                    "secret"}).exit_code,
+            0);
+  ASSERT_EQ(winsim({"run", "tarvolt.exe", "-i", "-r", "192.168.1.2", "-r", "192.168.1.3", "-l", "3"}).exit_code, 0);
+  fs::remove(log_path());
+  start();
+  const std::string dialled = "\"AUTO-A0\" Dialing Successful.";
+  ASSERT_TRUE(wait_for_count(dialled, 1)) << log_text();
+
+  // Via .2 the server answers in 20 ms, via the gateway .1 in 40, via .3 not at all.
+  auto texts = messages();
+  EXPECT_GE(index_of(texts, "Route for 192.168.1.2 for the server vpn1.example.net pings in 20ms"), 0);
+  EXPECT_GE(index_of(texts, "Route for 192.168.1.3 for the server vpn1.example.net pings in 5001ms"), 0);
+  EXPECT_LT(index_of(texts, "Route for 192.168.1.2 for the server vpn1.example.net pings in 20ms"),
+            index_of(texts, "Route for 192.168.1.1 for the server vpn1.example.net pings in 40ms"));
+  auto connections = winsim({"ras", "connections"});
+  EXPECT_NE(connections.out.find("AUTO-A0"), std::string::npos) << connections.out;
+  EXPECT_GE(index_of(texts, "Route for vpn1.example.net, changed to 192.168.1.2"), 0);
+
+  ASSERT_EQ(winsim({"ras", "drop", "AUTO-A0"}).exit_code, 0);
+  ASSERT_TRUE(wait_for_count(dialled, 2)) << log_text();
+  texts = messages();
+  int drop = index_of(texts, "pVPNObject->GetNotifier() Notified disconnection");
+  EXPECT_GE(drop, 0);
+  EXPECT_GT(index_of(texts, "Setting new Timestamp", drop), drop);
+
+  ASSERT_EQ(winsim({"net", "stop", "halvorn"}).exit_code, 0);
+  EXPECT_TRUE(wait_for_state(SERVICE_STOPPED));
+  EXPECT_TRUE(in_order(messages(), shutdown_lines()));
+}
+
 }  // namespace
