@@ -15,7 +15,12 @@ namespace winsim::machine {
 namespace {
 
 std::mutex g_root_lock;
-std::optional<std::filesystem::path> g_root;
+// Never destroyed: threads of a program that is ending may still reach the machine while the
+// program's static objects go.
+std::optional<std::filesystem::path>& root_slot() {
+  static auto* slot = new std::optional<std::filesystem::path>;
+  return *slot;
+}
 int g_generation = 0;  // bumped by attach(), so threads reopen their connection
 
 [[noreturn]] void die(const std::string& what) {
@@ -84,18 +89,18 @@ void create(const std::filesystem::path& root, const Options& options) {
 
 const std::filesystem::path& root() {
   std::lock_guard g(g_root_lock);
-  if (!g_root) {
+  if (!root_slot()) {
     const char* env = std::getenv("WINSIM_ROOT");
     if (!env || !*env) die("this program runs inside a simulated machine: set WINSIM_ROOT to its root folder");
-    g_root = std::filesystem::absolute(env);
+    root_slot() = std::filesystem::absolute(env);
   }
-  return *g_root;
+  return *root_slot();
 }
 
 void attach(const std::filesystem::path& new_root) {
   {
     std::lock_guard g(g_root_lock);
-    g_root = std::filesystem::absolute(new_root);
+    root_slot() = std::filesystem::absolute(new_root);
     ++g_generation;
   }
   clock::reload();
@@ -103,7 +108,7 @@ void attach(const std::filesystem::path& new_root) {
 
 bool attached() {
   std::lock_guard g(g_root_lock);
-  return g_root.has_value() || (std::getenv("WINSIM_ROOT") && *std::getenv("WINSIM_ROOT"));
+  return root_slot().has_value() || (std::getenv("WINSIM_ROOT") && *std::getenv("WINSIM_ROOT"));
 }
 
 std::filesystem::path drive_c() { return root() / "drive_c"; }

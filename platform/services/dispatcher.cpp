@@ -32,8 +32,8 @@ struct ServiceProcess {
 };
 
 ServiceProcess& self() {
-  static ServiceProcess process;
-  return process;
+  static auto* process = new ServiceProcess;  // the service's threads may outlive main
+  return *process;
 }
 
 // The one status handle of the process's service.

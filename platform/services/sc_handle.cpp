@@ -9,8 +9,8 @@ namespace {
 
 std::mutex g_lock;
 std::map<SC_HANDLE, std::unique_ptr<ScObject>>& table() {
-  static std::map<SC_HANDLE, std::unique_ptr<ScObject>> handles;
-  return handles;
+  static auto* handles = new std::map<SC_HANDLE, std::unique_ptr<ScObject>>;  // outlives exit
+  return *handles;
 }
 
 const ScObject* find(SC_HANDLE h, bool manager) {
