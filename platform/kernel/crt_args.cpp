@@ -26,8 +26,8 @@ struct Arguments {
 };
 
 Arguments& arguments() {
-  static Arguments instance;
-  return instance;
+  static auto* instance = new Arguments;  // the vectors stay while the program ends
+  return *instance;
 }
 
 }  // namespace

@@ -22,7 +22,7 @@ std::string env(const char* name) {
 }  // namespace
 
 const std::u16string& image_path() {
-  static const std::u16string image = [] {
+  static const std::u16string& image = *new std::u16string([] {
     std::string given = env("WINSIM_IMAGE");
     if (!given.empty()) return text::utf16(given);
     std::error_code ec;
@@ -32,12 +32,12 @@ const std::u16string& image_path() {
     std::u16string windows = ec || !in_machine ? std::u16string() : paths::to_windows(exe);
     if (!windows.empty()) return windows;
     return u"C:\\Tarvolt\\" + text::utf16(exe.filename().string());
-  }();
+  }());  // never destroyed: threads may still ask while the program ends
   return image;
 }
 
 const std::u16string& command_line() {
-  static const std::u16string line = [] {
+  static const std::u16string& line = *new std::u16string([] {
     std::string given = env("WINSIM_CMDLINE");
     if (!given.empty() || std::getenv("WINSIM_CMDLINE")) return text::utf16(given);
     std::ifstream in("/proc/self/cmdline", std::ios::binary);
@@ -50,7 +50,7 @@ const std::u16string& command_line() {
       start = end;
     }
     return winsim::command_line::join(args);
-  }();
+  }());
   return line;
 }
 

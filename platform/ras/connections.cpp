@@ -19,7 +19,7 @@ constexpr char kColumns[] =
 uint32_t last_handle() { return uint32_t(std::stoul(machine::config(kHandleCounter, "0"))); }
 
 std::vector<Connection> stored_connections() {
-  static const std::string sql = std::string("SELECT ") + kColumns + " FROM ras_connections ORDER BY id";
+  static const std::string& sql = *new std::string(std::string("SELECT ") + kColumns + " FROM ras_connections ORDER BY id");
   machine::Statement s(sql.c_str());
   std::vector<Connection> result;
   while (s.step()) {
