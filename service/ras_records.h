@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include "cstringt.h"
 #include "rv_net_api.h"
 
 const DWORD kRasEntryNameSize = 532;   // RASENTRYNAMEA with dwFlags and szPhonebookPath
@@ -28,6 +29,12 @@ RASDIALPARAMSA* CopyDialParams(const RASDIALPARAMSA* pParams);
 
 // The entry's device type is "vpn" in any case, and nothing more.
 bool IsVpnDeviceType(const RASENTRYA* pEntry);
+
+// A record's text field, which RAS may have filled to its last byte.
+template <size_t N>
+CString FieldText(const char (&szField)[N]) {
+  return CString(szField, static_cast<int>(strnlen(szField, N)));
+}
 
 // Copies text into a record's field, cut to the field and always terminated.
 template <size_t N>

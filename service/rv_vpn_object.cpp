@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "ras_records.h"
 #include "rv_gateway_info.h"
 #include "tarvolt_app.h"
 
@@ -31,8 +32,7 @@ RV_VPNObject::~RV_VPNObject() {
 
 CString RV_VPNObject::GetServerHost() const {
   if (m_pRasEntry == nullptr) return CString();
-  const char* psz = m_pRasEntry->szLocalPhoneNumber;
-  return CString(psz, static_cast<int>(strnlen(psz, sizeof(m_pRasEntry->szLocalPhoneNumber))));
+  return FieldText(m_pRasEntry->szLocalPhoneNumber);
 }
 
 void RV_VPNObject::SetRasEntry(RASENTRYA* pEntry) {

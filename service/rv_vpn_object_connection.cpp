@@ -13,12 +13,6 @@ namespace {
 
 const char kHostMask[] = "255.255.255.255";
 
-// A text field of a RAS record, which RAS may have filled to its last byte.
-template <size_t N>
-CString FieldText(const char (&field)[N]) {
-  return CString(field, static_cast<int>(strnlen(field, N)));
-}
-
 }  // namespace
 
 bool RV_VPNObject::DialVPNConn() {

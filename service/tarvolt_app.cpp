@@ -10,6 +10,7 @@
 
 const char kServiceName[] = "Halvorn";
 const char kSettingsKey[] = "SYSTEM\\CurrentControlSet\\Services\\Halvorn\\";
+const char kLogRule[] = "----------------------------------------------------";
 
 RV_TarvoltApp::RV_TarvoltApp()
     : m_bQuit(0),

@@ -17,6 +17,8 @@ class RV_ServiceManager;
 // The name of the service, and the registry key that holds it and its settings.
 extern const char kServiceName[];
 extern const char kSettingsKey[];
+// The rule of 52 dashes that frames the log's notable events.
+extern const char kLogRule[];
 
 class RV_TarvoltApp : public CWinApp {
  public:

@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kRule[] = "----------------------------------------------------";  // 52 dashes
 const int kMaxGateways = 255;  // "GatewayCount" holds one byte
 const size_t kCredentialSize = 128;
 
@@ -72,9 +71,9 @@ void RV_TarvoltApp::HandleCommandLine() {
       ReplaceServiceManager(new RV_ServiceManager("", ""));
       WriteLog(1, "Stopping Tarvolt service before UnInstall");
       m_pServiceManager->StopService(kServiceName);
-      WriteLog(1, kRule);
+      WriteLog(1, kLogRule);
       WriteLog(1, "Tarvolt service initiating UnInstall");
-      WriteLog(1, kRule);
+      WriteLog(1, kLogRule);
       m_pServiceManager->UninstallService(kServiceName);
     } else if (MatchesOption(pszArgument, "-ip", false)) {
       strRequiredIp = argument(i + 1);

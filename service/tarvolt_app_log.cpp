@@ -9,7 +9,6 @@
 namespace {
 
 const char kLogFileName[] = "Tarvolt.txt";
-const char kRule[] = "----------------------------------------------------";  // 52 dashes
 
 class LogLock {
  public:
@@ -71,7 +70,7 @@ void RV_TarvoltApp::CloseLogger() {
   LogLock lock(&m_logLock);
   if (!m_pLogObject) return;
   WriteLog(1, "Closing the logger and Shutting Down");
-  WriteLog(1, kRule);
+  WriteLog(1, kLogRule);
   m_pLogObject->WaitUntilIdle();
   m_pLogObject->SignalQuit();
   delete m_pLogObject;

@@ -8,7 +8,6 @@
 
 namespace {
 
-const char kRule[] = "----------------------------------------------------";  // 52 dashes
 const DWORD kWorkerWaitMs = 10000;
 const DWORD kHeartbeatMs = 900;
 const DWORD kStopWaitHint = 1000;
@@ -87,9 +86,9 @@ void WINAPI RV_TarvoltApp::ServiceCtrlHandler(DWORD dwControl) {
   RV_TarvoltApp* pApp = TheApp();
   switch (dwControl) {
     case SERVICE_CONTROL_STOP: {
-      pApp->WriteLog(1, kRule);
+      pApp->WriteLog(1, kLogRule);
       pApp->WriteLog(1, "Service STOP initiated externally");
-      pApp->WriteLog(1, kRule);
+      pApp->WriteLog(1, kLogRule);
       // The check point is taken before the heartbeat starts counting on.
       pApp->ReportServiceStatus(SERVICE_STOP_PENDING, pApp->m_dwCheckPoint++, kStopWaitHint, NO_ERROR);
       HANDLE hHeartbeat = StartThread(StopPendingThread, pApp);
