@@ -1,0 +1,153 @@
+// The service Halvorn in a fresh machine whose clock runs fast: installed, started and stopped
+// through the machine's tools, its status reports and its log read as an administrator would.
+#pragma once
+
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "winsim/winsim_fixture.h"
+
+namespace halvorn_testing {
+
+namespace fs = std::filesystem;
+
+const std::string kRule(52, '-');
+
+struct LogLine {
+  long long ms_of_day;
+  std::string message;
+};
+
+class HalvornTest : public testing_support::WinsimTest {
+ protected:
+  void SetUp() override {
+    WinsimTest::SetUp();
+    recreate(winsim::machine::Options{10.0, 0});
+    ASSERT_EQ(winsim({"install", testing_support::bin_dir().parent_path().string()}).exit_code, 0);
+  }
+  void TearDown() override {
+    // A service a failed test left running ends with its machine.
+    if (state() != SERVICE_STOPPED) winsim({"net", "stop", "Halvorn"});
+    WinsimTest::TearDown();
+  }
+  void install(int log_level) {
+    ASSERT_EQ(winsim({"run", "tarvolt.exe", "-i", "-l", std::to_string(log_level)}).exit_code, 0);
+    fs::remove(log_path());
+  }
+  // An entry of network A whose dial lasts long enough for a stop to arrive during it.
+  void add_slow_entry() {
+    ASSERT_EQ(winsim({"ras", "add", "AUTO-A0", "--server", "vpn1.example.net", "--user", "alice", "--password",
+                      "secret"}).exit_code,
+              0);
+    ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "20000ms"}).exit_code, 0);
+  }
+  void start() {
+    auto started = winsim({"net", "start", "halvorn"});
+    ASSERT_EQ(started.exit_code, 0) << started.out << started.err;
+  }
+  DWORD query(SERVICE_STATUS* status) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = OpenServiceA(manager, "Halvorn", SERVICE_QUERY_STATUS);
+    BOOL queried = QueryServiceStatus(service, status);
+    if (service) CloseServiceHandle(service);
+    if (manager) CloseServiceHandle(manager);
+    return queried ? status->dwCurrentState : 0;
+  }
+  DWORD state() {
+    SERVICE_STATUS status{};
+    return query(&status);
+  }
+  bool wait_for_state(DWORD wanted, std::chrono::seconds limit = std::chrono::seconds(60)) {
+    auto deadline = std::chrono::steady_clock::now() + limit;
+    while (state() != wanted) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+  }
+  bool wait_for_message(const std::string& message) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (std::chrono::steady_clock::now() < deadline) {
+      if (index_of(messages(), message) >= 0) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  }
+  fs::path log_path() const { return root_ / "drive_c/Tarvolt/Tarvolt.txt"; }
+  // "2026-12-09, 01:00:17.0880\t: text": the milliseconds stand after ".0" without padding.
+  std::vector<LogLine> log() const {
+    std::istringstream in(log_text());
+    std::vector<LogLine> lines;
+    std::string line;
+    while (std::getline(in, line)) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      size_t tab = line.find("\t: ");
+      if (tab == std::string::npos || tab < 23) continue;
+      long long h = std::stoll(line.substr(12, 2)), m = std::stoll(line.substr(15, 2)), s = std::stoll(line.substr(18, 2));
+      long long ms = std::stoll(line.substr(22, tab - 22));
+      lines.push_back({((h * 60 + m) * 60 + s) * 1000 + ms, line.substr(tab + 3)});
+    }
+    return lines;
+  }
+  std::string log_text() const {
+    std::ifstream in(log_path(), std::ios::binary);
+    std::stringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  std::vector<std::string> messages() const {
+    std::vector<std::string> texts;
+    for (const LogLine& line : log()) texts.push_back(line.message);
+    return texts;
+  }
+  static int index_of(const std::vector<std::string>& texts, const std::string& text, int from = 0) {
+    auto found = std::find(texts.begin() + std::min<size_t>(from, texts.size()), texts.end(), text);
+    return found == texts.end() ? -1 : int(found - texts.begin());
+  }
+  // The lines of a complete shutdown at the most detailed level, in their order.
+  static std::vector<std::string> shutdown_lines() {
+    std::vector<std::string> lines;
+    for (int part = 1; part <= 11; ++part) lines.push_back("ShutdownServices Part " + std::to_string(part));
+    lines.insert(lines.end(), {"All the threads are closed", "ShutdownServices Part 12",
+                               "Closing the logger and Shutting Down", kRule});
+    return lines;
+  }
+  // Whether `expected` stands in `texts` in its order, other lines between them allowed.
+  static bool in_order(const std::vector<std::string>& texts, const std::vector<std::string>& expected, int from = 0) {
+    for (const std::string& line : expected) {
+      from = index_of(texts, line, from);
+      if (from < 0) return false;
+      ++from;
+    }
+    return true;
+  }
+  // Whether `expected` stands in `texts` without other lines between them, from `from` on.
+  static bool contiguous_at(const std::vector<std::string>& texts, const std::vector<std::string>& expected,
+                            int from) {
+    if (from < 0 || from + expected.size() > texts.size()) return false;
+    return std::equal(expected.begin(), expected.end(), texts.begin() + from);
+  }
+  int count_of(const std::string& message) const {
+    auto texts = messages();
+    return int(std::count(texts.begin(), texts.end(), message));
+  }
+  bool wait_for_count(const std::string& message, int count) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (count_of(message) < count) {
+      if (std::chrono::steady_clock::now() > deadline) return false;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+  }
+};
+
+}  // namespace halvorn_testing
