@@ -1,6 +1,7 @@
 // The service process's side: the control dispatcher, the control handler and status reports.
-// Controls arrive as the pending control of the service's status row, which the dispatcher
-// looks at every few milliseconds.
+// Controls arrive as the pending control of the service's status row; the dispatcher sleeps
+// until the manager's control signal moves, as a dispatcher blocks on its pipe, so that an idle
+// service costs no processor time.
 #include <windows.h>
 #include <fcntl.h>
 #include <unistd.h>
@@ -10,8 +11,8 @@
 #include <string>
 
 #include "kernel/creator_protocol.h"
+#include "kernel/machine_signal.h"
 #include "kernel/text.h"
-#include "kernel/wait.h"
 #include "services/environment_marker.h"
 #include "services/sc_handle.h"
 #include "services/status_table.h"
@@ -21,7 +22,8 @@ using namespace winsim::services;
 
 namespace {
 
-constexpr DWORD kPollMs = 5;
+// A stop reported from another thread interrupts the wait; this bounds it all the same.
+constexpr DWORD kStoppedCheckMs = 1000;
 
 struct ServiceProcess {
   std::u16string key_name;  // empty: not started as a service
@@ -60,13 +62,15 @@ void drop_starter_console() {
 void serve_controls() {
   ServiceProcess& s = self();
   while (!s.stopped) {
+    // Taken before the look: a control posted after it ends the wait at once.
+    uint64_t seen = machine_signal::generation(kControlSignal);
     StatusRow row = load_status(s.key_name);
     LPHANDLER_FUNCTION handler = s.handler;
     if (row.pending_control != 0 && handler) {
       handler(row.pending_control);
       finish_control(s.key_name, row.control_seq);
     }
-    wait::sleep(kPollMs);
+    if (!s.stopped) machine_signal::wait_change({{kControlSignal, seen}}, kStoppedCheckMs);
   }
 }
 
@@ -110,6 +114,7 @@ BOOL WINAPI SetServiceStatus(SERVICE_STATUS_HANDLE hServiceStatus, LPSERVICE_STA
     record_process(s.key_name, 0, false);
     collect_if_deleted(s.key_name);
     s.stopped = true;
+    machine_signal::interrupt_waits();
   }
   return TRUE;
 }

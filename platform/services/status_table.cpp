@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "kernel/machine.h"
+#include "kernel/machine_signal.h"
 #include "kernel/text.h"
 #include "services/service_db.h"
 
@@ -106,6 +107,7 @@ std::optional<long long> post_control(std::u16string_view key_name, DWORD contro
   q.step();
   long long seq = q.column_int(0);
   t.commit();
+  machine_signal::bump(kControlSignal);
   return seq;
 }
 

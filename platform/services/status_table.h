@@ -10,6 +10,9 @@
 
 namespace winsim::services {
 
+// The machine signal that moves whenever a control is posted to any service.
+inline constexpr char kControlSignal[] = "svc_controls";
+
 struct StatusRow {
   SERVICE_STATUS status{};
   long long pid = 0;        // 0: no process

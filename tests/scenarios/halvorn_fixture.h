@@ -45,9 +45,7 @@ class HalvornTest : public testing_support::WinsimTest {
   }
   // An entry of network A whose dial lasts long enough for a stop to arrive during it.
   void add_slow_entry() {
-    ASSERT_EQ(winsim({"ras", "add", "AUTO-A0", "--server", "vpn1.example.net", "--user", "alice", "--password",
-                      "secret"}).exit_code,
-              0);
+    add_entry("AUTO-A0", "vpn1.example.net");
     ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "20000ms"}).exit_code, 0);
   }
   void start() {
@@ -147,6 +145,39 @@ class HalvornTest : public testing_support::WinsimTest {
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
     }
     return true;
+  }
+  // A fresh machine with the programs installed, whose clock runs `scale` times faster.
+  void remake(double scale, int tz_bias_minutes = 0) {
+    recreate(winsim::machine::Options{scale, tz_bias_minutes});
+    ASSERT_EQ(winsim({"install", testing_support::bin_dir().parent_path().string()}).exit_code, 0);
+  }
+  void add_entry(const std::string& name, const std::string& server, const std::string& password = "secret") {
+    auto added = winsim({"ras", "add", name, "--server", server, "--user", "alice", "--password", password});
+    ASSERT_EQ(added.exit_code, 0) << added.err;
+  }
+  // tarvolt.exe -i with further options of the command line; the install's own log lines go.
+  void install_with(const std::vector<std::string>& options) {
+    std::vector<std::string> args{"run", "tarvolt.exe", "-i"};
+    args.insert(args.end(), options.begin(), options.end());
+    ASSERT_EQ(winsim(args).exit_code, 0);
+    fs::remove(log_path());
+  }
+  // A fast clock runs out the manager's 30-second limits before a process is up, so net.exe may
+  // report a time-out; the service's own state tells what came of the request.
+  void start_fast() {
+    winsim({"net", "start", "halvorn"});
+    ASSERT_TRUE(wait_for_state(SERVICE_RUNNING)) << log_text();
+  }
+  void stop_fast() {
+    winsim({"net", "stop", "halvorn"});
+    ASSERT_TRUE(wait_for_state(SERVICE_STOPPED)) << log_text();
+  }
+  std::string connections() { return winsim({"ras", "connections"}).out; }
+  void world_set(const std::vector<std::string>& statement) {
+    std::vector<std::string> args{"world", "set"};
+    args.insert(args.end(), statement.begin(), statement.end());
+    auto changed = winsim(args);
+    ASSERT_EQ(changed.exit_code, 0) << changed.err;
   }
 };
 

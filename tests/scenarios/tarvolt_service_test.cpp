@@ -136,11 +136,8 @@ TEST_F(TarvoltService, RemoteAccessRunningGivesTheWarningWithItsEightTabs) {
 using TarvoltConnection = HalvornTest;
 
 TEST_F(TarvoltConnection, TheFastestPairIsDialledAndADropIsRedialled) {
-  ASSERT_EQ(winsim({"ras", "add", "AUTO-A0", "--server", "vpn1.example.net", "--user", "alice", "--password",
-                    "secret"}).exit_code,
-            0);
-  ASSERT_EQ(winsim({"run", "tarvolt.exe", "-i", "-r", "192.168.1.2", "-r", "192.168.1.3", "-l", "3"}).exit_code, 0);
-  fs::remove(log_path());
+  add_entry("AUTO-A0", "vpn1.example.net");
+  install_with({"-r", "192.168.1.2", "-r", "192.168.1.3", "-l", "3"});
   start();
   const std::string dialled = "\"AUTO-A0\" Dialing Successful.";
   ASSERT_TRUE(wait_for_count(dialled, 1)) << log_text();

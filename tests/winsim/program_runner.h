@@ -3,6 +3,7 @@
 // with the changes given.
 #pragma once
 
+#include <fcntl.h>
 #include <poll.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -44,7 +45,8 @@ inline Finished run_program(const std::filesystem::path& program, const std::vec
 
   int out_pipe[2], err_pipe[2];
   Finished result;
-  if (pipe(out_pipe) != 0 || pipe(err_pipe) != 0) return result;
+  // Close-on-exec: a child started by another thread at the same time must not inherit them.
+  if (pipe2(out_pipe, O_CLOEXEC) != 0 || pipe2(err_pipe, O_CLOEXEC) != 0) return result;
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_adddup2(&actions, out_pipe[1], 1);
