@@ -5,9 +5,20 @@ namespace {
 
 bool blank(char16_t c) { return c == u' ' || c == u'\t'; }
 
-// The program name: quotes group, nothing escapes.
-std::u16string program_name(std::u16string_view line, size_t& i) {
+// The C runtime's program name: quotes group, nothing escapes, a blank outside quotes ends it.
+// The shell's: up to the next quote when the line begins with one (whatever follows starts the
+// next argument), else up to the first character at or below U+0020, quotes included.
+std::u16string program_name(std::u16string_view line, size_t& i, Rules rules) {
   std::u16string name;
+  if (rules == Rules::shell) {
+    if (i < line.size() && line[i] == u'"') {
+      for (++i; i < line.size() && line[i] != u'"'; ++i) name += line[i];
+      if (i < line.size()) ++i;
+      return name;
+    }
+    for (; i < line.size() && line[i] > u' '; ++i) name += line[i];
+    return name;
+  }
   bool quoted = false;
   for (; i < line.size() && (quoted || !blank(line[i])); ++i) {
     if (line[i] == u'"')
@@ -18,7 +29,9 @@ std::u16string program_name(std::u16string_view line, size_t& i) {
   return name;
 }
 
-std::u16string argument(std::u16string_view line, size_t& i) {
+// 2n backslashes and a quote: n backslashes and a toggle; 2n+1: n backslashes and a literal
+// quote. Inside quotes a doubled quote is one literal quote; the shell also ends the quoted part.
+std::u16string argument(std::u16string_view line, size_t& i, Rules rules) {
   std::u16string arg;
   bool quoted = false;
   while (i < line.size() && (quoted || !blank(line[i]))) {
@@ -33,6 +46,7 @@ std::u16string argument(std::u16string_view line, size_t& i) {
         arg += u'"';
       } else if (quoted && i + 1 < line.size() && line[i + 1] == u'"') {
         arg += u'"';
+        if (rules == Rules::shell) quoted = false;
         ++i;
       } else {
         quoted = !quoted;
@@ -48,13 +62,13 @@ std::u16string argument(std::u16string_view line, size_t& i) {
 
 }  // namespace
 
-std::vector<std::u16string> split(std::u16string_view line) {
+std::vector<std::u16string> split(std::u16string_view line, Rules rules) {
   size_t i = 0;
-  std::vector<std::u16string> args{program_name(line, i)};
+  std::vector<std::u16string> args{program_name(line, i, rules)};
   for (;;) {
     while (i < line.size() && blank(line[i])) ++i;
     if (i >= line.size()) break;
-    args.push_back(argument(line, i));
+    args.push_back(argument(line, i, rules));
   }
   return args;
 }

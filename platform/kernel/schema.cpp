@@ -95,6 +95,14 @@ void create_schema() {
       "  buttons TEXT NOT NULL,"
       "  answer TEXT NOT NULL,"
       "  how TEXT NOT NULL);");
+  // The desktop's live windows: handles are numbered here so that each is unique in the machine
+  // (hwnd = 0x10000 + 2 * id), with the process that owns the window.
+  exec(
+      "CREATE TABLE IF NOT EXISTS desktop_windows("
+      "  id INTEGER PRIMARY KEY AUTOINCREMENT,"
+      "  hwnd INTEGER NOT NULL DEFAULT 0,"
+      "  pid INTEGER NOT NULL,"
+      "  top_level INTEGER NOT NULL);");
   // RAS: the credentials stored for phone-book entries (owner '' holds those for all users)
   // and the live connections, one row each, keyed by the HRASCONN value handed out.
   exec(

@@ -51,4 +51,15 @@ std::string answer_name(int answer) {
   }
 }
 
+std::u16string button_label(int id) {
+  switch (id) {
+    case IDTRYAGAIN: return u"Try Again";
+    case IDHELP: return u"Help";
+    default: {
+      std::string name = answer_name(id);
+      return std::u16string(name.begin(), name.end());
+    }
+  }
+}
+
 }  // namespace winsim::user

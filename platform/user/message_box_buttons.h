@@ -21,5 +21,7 @@ std::optional<Buttons> buttons_of(UINT style);
 int default_answer(const Buttons& buttons, UINT style);
 // "OK", "Cancel", "Yes", ... for an answer.
 std::string answer_name(int answer);
+// The text on the button of an answer ("Try Again"), or of IDHELP ("Help").
+std::u16string button_label(int id);
 
 }  // namespace winsim::user

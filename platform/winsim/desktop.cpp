@@ -1,14 +1,22 @@
-// winsim desktop: the machine's desktop as its user would see it. `log` lists every message box
-// shown so far, one line each:
+// winsim desktop: the machine's desktop as its user would see it, and driven as the user would
+// drive it, through the automation channel of each process with windows. `log` lists every
+// message box shown so far, one line each:
 //   <local time>  <program>  "<caption>"  "<text>"  [<buttons>]  -> <answer> (<how>)
+// `windows` and `controls` print tab-separated columns, texts with tabs and line breaks escaped:
+//   <hwnd>  <pid>  <program>  <class>  <caption>  <visible>
+//   <id>  <hwnd>  <class>  <text>  <style>  <enabled>  <visible>  <focused>
 #include <time.h>
 
+#include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "commands.h"
 #include "kernel/clock.h"
 #include "machine_root.h"
+#include "user/automation_channel_names.h"
+#include "user/automation_client.h"
 #include "user/desktop_log.h"
 
 namespace winsim::tool {
@@ -24,7 +32,7 @@ std::string local_time(int64_t utc_ns) {
   return text;
 }
 
-// Keeps a box on one line: its line breaks and tabs show as \r, \n and \t.
+// Keeps a text on one line (and a column): its line breaks and tabs show as \r, \n and \t.
 std::string one_line(const std::string& text) {
   std::string out;
   for (char c : text) {
@@ -44,12 +52,119 @@ int print_log() {
   return 0;
 }
 
+using user::automation::AutomationError;
+using user::automation::DesktopClient;
+using user::automation::hex8;
+
+const char* yes_no(bool value) { return value ? "yes" : "no"; }
+
+uint32_t window_argument(const std::string& text) {
+  auto hwnd = user::automation::parse_hex(text);
+  if (!hwnd || !*hwnd) throw AutomationError(user::automation::Failure::BadRequest, "not a window handle: " + text);
+  return *hwnd;
+}
+
+uint32_t id_argument(const std::string& text) {
+  auto id = user::automation::parse_number(text);
+  if (!id) throw AutomationError(user::automation::Failure::BadRequest, "not a control id: " + text);
+  return *id;
+}
+
+int list_windows(const DesktopClient& desktop, const Args&) {
+  auto listing = desktop.windows();
+  for (const auto& [pid, program, w] : listing.windows)
+    std::printf("%s\t%u\t%s\t%s\t%s\t%s\n", hex8(w.hwnd).c_str(), unsigned(pid), program.c_str(),
+                one_line(w.class_name).c_str(), one_line(w.text).c_str(), yes_no(w.visible));
+  for (uint32_t pid : listing.silent) std::fprintf(stderr, "winsim: process %u does not answer\n", unsigned(pid));
+  return 0;
+}
+
+int list_controls(const DesktopClient& desktop, const Args& args) {
+  for (const auto& w : desktop.controls(window_argument(args[0])))
+    std::printf("%u\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", unsigned(w.id), hex8(w.hwnd).c_str(), one_line(w.class_name).c_str(),
+                one_line(w.text).c_str(), hex8(w.style).c_str(), yes_no(w.enabled), yes_no(w.visible), yes_no(w.focused));
+  return 0;
+}
+
+int type_text(const DesktopClient& desktop, const Args& args) {
+  desktop.type_text(window_argument(args[0]), id_argument(args[1]), args[2]);
+  return 0;
+}
+
+int click(const DesktopClient& desktop, const Args& args) {
+  desktop.click(window_argument(args[0]), id_argument(args[1]));
+  return 0;
+}
+
+int press_key(const DesktopClient& desktop, const Args& args) {
+  auto key = user::automation::virtual_key(args[1]);
+  if (!key) return fail("unknown key '" + args[1] + "' (Enter, Escape, Tab, Space, F1, A, ...)");
+  desktop.press_key(window_argument(args[0]), *key);
+  return 0;
+}
+
+int close_window(const DesktopClient& desktop, const Args& args) {
+  desktop.close(window_argument(args[0]));
+  return 0;
+}
+
+int answer_box(const DesktopClient& desktop, const Args& args) {
+  auto button = user::automation::button_id(args[1]);
+  if (!button) return fail("unknown button '" + args[1] + "' (OK Cancel Yes No Retry Ignore Abort TryAgain Continue)");
+  desktop.answer(window_argument(args[0]), *button);
+  return 0;
+}
+
+int screenshot(const DesktopClient& desktop, const Args& args) {
+  desktop.screenshot(window_argument(args[0]), args[1]);
+  return 0;
+}
+
+int wait_for_window(const DesktopClient& desktop, const Args& args) {
+  double seconds = 10;
+  if (args.size() == 2) {
+    char* end = nullptr;
+    seconds = std::strtod(args[1].c_str(), &end);
+    if (end == args[1].c_str() || *end || seconds < 0) return fail("not a number of seconds: " + args[1]);
+  }
+  auto limit = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+  std::printf("%s\n", hex8(desktop.wait_for(args[0], limit)).c_str());
+  return 0;
+}
+
+struct Action {
+  const char* name;
+  size_t min_args, max_args;
+  int (*run)(const DesktopClient&, const Args&);
+};
+
+constexpr Action kActions[] = {
+    {"windows", 0, 0, list_windows}, {"controls", 1, 1, list_controls}, {"type", 3, 3, type_text},
+    {"click", 2, 2, click},          {"key", 2, 2, press_key},          {"close", 1, 1, close_window},
+    {"answer", 2, 2, answer_box},    {"screenshot", 2, 2, screenshot},  {"wait", 1, 2, wait_for_window},
+};
+
+constexpr const char* kUsage =
+    "usage: winsim desktop log | windows | controls HWND | type HWND ID TEXT | click HWND ID | key HWND KEY |\n"
+    "                      close HWND | answer HWND BUTTON | screenshot HWND FILE.png | wait CAPTION [SECONDS]";
+
 }  // namespace
 
 int desktop_command(const Args& args) {
-  if (args.size() != 1 || args[0] != "log") return fail("usage: winsim desktop log");
-  if (!attach_machine()) return 1;
-  return print_log();
+  if (args.empty()) return fail(kUsage);
+  Args rest(args.begin() + 1, args.end());
+  if (args[0] == "log" && rest.empty()) return attach_machine() ? print_log() : 1;
+  for (const Action& action : kActions) {
+    if (args[0] != action.name) continue;
+    if (rest.size() < action.min_args || rest.size() > action.max_args) return fail(kUsage);
+    if (!attach_machine()) return 1;
+    try {
+      return action.run(DesktopClient(), rest);
+    } catch (const AutomationError& e) {
+      return fail(e.what());
+    }
+  }
+  return fail(kUsage);
 }
 
 }  // namespace winsim::tool

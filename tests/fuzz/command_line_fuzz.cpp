@@ -15,23 +15,19 @@
 #include <string>
 #include <vector>
 
-#include "kernel/machine.h"
+#include "fuzz_machine.h"
 #include "tarvolt_app.h"
 
 namespace {
+
+using fuzz_support::fail;
 
 namespace fs = std::filesystem;
 
 const char kServiceKeyUpper[] = "HKEY_LOCAL_MACHINE\\SYSTEM\\CURRENTCONTROLSET\\SERVICES\\HALVORN";
 const size_t kMaxArguments = 512;
 
-fs::path g_root;
 std::string g_registry_before;
-
-[[noreturn]] void fail(const char* what) {
-  fprintf(stderr, "command_line_fuzz: %s\n", what);
-  abort();
-}
 
 // Every key (by its path), value name, type and data of the registry outside the service's
 // key, as one text.
@@ -103,22 +99,10 @@ std::vector<std::string> split_arguments(const uint8_t* data, size_t size) {
   return arguments;
 }
 
-void remove_machine() {
-  std::error_code ignored;
-  fs::remove_all(g_root, ignored);
-}
-
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  // Every log line is flushed to the disk; in memory the flushes do not set the pace.
-  fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-  std::string pattern = (base / "command-line-fuzz-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) fail("no machine folder");
-  g_root = pattern;
-  setenv("WINSIM_ROOT", g_root.c_str(), 1);
-  winsim::machine::create(g_root, winsim::machine::Options{});
-  atexit(remove_machine);
+  fuzz_support::make_machine("command-line-fuzz");
   g_registry_before = registry_outside_service();
   return 0;
 }

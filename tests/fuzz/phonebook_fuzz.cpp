@@ -16,29 +16,20 @@
 #include <string>
 #include <vector>
 
-#include "kernel/machine.h"
+#include "fuzz_machine.h"
 #include "kernel/text.h"
 #include "ras/entry_name.h"
 #include "ras/phonebook_file.h"
 
 namespace {
 
+using fuzz_support::fail;
+
 namespace fs = std::filesystem;
 using winsim::ras::format_phonebook;
 using winsim::ras::parse_phonebook;
 
-fs::path g_root;
 fs::path g_phonebook;  // the all-users phone book of the machine
-
-[[noreturn]] void fail(const char* what) {
-  fprintf(stderr, "phonebook_fuzz: %s\n", what);
-  abort();
-}
-
-void remove_machine() {
-  std::error_code ignored;
-  fs::remove_all(g_root, ignored);
-}
 
 void check_entries(const std::vector<winsim::ras::PhonebookEntry>& entries) {
   for (size_t i = 0; i < entries.size(); ++i) {
@@ -75,14 +66,8 @@ void check_through_api(size_t expected) {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-  fs::path base = fs::is_directory("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-  std::string pattern = (base / "phonebook-fuzz-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) fail("no machine folder");
-  g_root = pattern;
-  setenv("WINSIM_ROOT", g_root.c_str(), 1);
-  winsim::machine::create(g_root, winsim::machine::Options{});
-  atexit(remove_machine);
-  g_phonebook = g_root / "drive_c/ProgramData/Microsoft/Network/Connections/Pbk/rasphone.pbk";
+  fuzz_support::make_machine("phonebook-fuzz");
+  g_phonebook = fuzz_support::machine_root() / "drive_c/ProgramData/Microsoft/Network/Connections/Pbk/rasphone.pbk";
   fs::create_directories(g_phonebook.parent_path());
   return 0;
 }

@@ -1,5 +1,4 @@
-// Message boxes. Every box is written to the machine's desktop log; until the machine has a
-// desktop, a box is answered at once with its default button.
+// Message boxes: modal dialogs of the desktop. Every box is written to the machine's desktop log.
 #pragma once
 
 #include "types.h"
@@ -71,6 +70,16 @@ int WINAPI MessageBoxA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType);
 int WINAPI MessageBoxW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType);
 int WINAPI MessageBoxExA(HWND hWnd, LPCSTR lpText, LPCSTR lpCaption, UINT uType, WORD wLanguageId);
 int WINAPI MessageBoxExW(HWND hWnd, LPCWSTR lpText, LPCWSTR lpCaption, UINT uType, WORD wLanguageId);
+// The sound of a box of that icon type (MB_ICONxxx, MB_OK, or 0xFFFFFFFF for the simple beep).
+BOOL WINAPI MessageBeep(UINT uType);
+
+#ifdef UNICODE
+#define MessageBox MessageBoxW
+#define MessageBoxEx MessageBoxExW
+#else
+#define MessageBox MessageBoxA
+#define MessageBoxEx MessageBoxExA
+#endif
 
 #ifdef __cplusplus
 }

@@ -1,0 +1,4 @@
+// The template library's counted string is the framework's CStringT.
+#pragma once
+
+#include "cstringt.h"

@@ -1,0 +1,66 @@
+// A cairo drawing surface with the few primitives the classic look is built from: filled and
+// outlined rectangles, 3D edges, dotted focus rectangles and text placed glyph by glyph.
+#pragma once
+
+#include <cairo.h>
+
+#include <string>
+#include <string_view>
+
+#include "gdi/colors.h"
+#include "gdi/scaled_font.h"
+
+namespace winsim::gdi {
+
+struct Rect {
+  int x = 0, y = 0, cx = 0, cy = 0;
+  Rect inset(int by) const { return {x + by, y + by, cx - 2 * by, cy - 2 * by}; }
+  int right() const { return x + cx; }
+  int bottom() const { return y + cy; }
+};
+
+// The two lines of one side of a 3D edge: top-left colour, bottom-right colour.
+struct EdgeColors {
+  Color top_left;
+  Color bottom_right;
+};
+
+class Canvas {
+ public:
+  Canvas(int width, int height);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  void fill(const Rect& r, Color c);
+  void outline(const Rect& r, Color c);  // a 1-pixel frame just inside r
+  void line(int x0, int y0, int x1, int y1, Color c, double width = 1);
+  // One ring of a 3D edge just inside r.
+  void edge(const Rect& r, EdgeColors colors);
+  void raised(const Rect& r);  // two rings as a push button or window frame (EDGE_RAISED)
+  void sunken(const Rect& r);  // two rings as a client edge (EDGE_SUNKEN)
+  void etched(const Rect& r);  // EDGE_ETCHED
+  void focus_rect(const Rect& r);  // DrawFocusRect's dotted frame
+  void horizontal_gradient(const Rect& r, Color from, Color to);
+  void circle(double cx, double cy, double radius, Color c);
+  void fill_path(Color c);  // fills the path built on context()
+
+  // One line of text with its cell's top left at (x, y).
+  void text(const ScaledFont& font, int x, int y, std::u16string_view line, Color c);
+
+  // Drawing is limited to r until the matching leave; enter also moves the origin to r's top left.
+  void enter(const Rect& r);
+  void clip(const Rect& r);
+  void leave();
+
+  cairo_t* context() { return cr_; }
+  bool write_png(const std::string& path);
+
+ private:
+  void set(Color c);
+
+  cairo_surface_t* surface_;
+  cairo_t* cr_;
+};
+
+}  // namespace winsim::gdi

@@ -1,0 +1,55 @@
+// DefWindowProc: what a window does with the messages its procedure leaves alone.
+#include <windows.h>
+
+#include "kernel/out_buffer.h"
+#include "user/deliver.h"
+
+namespace {
+
+using namespace winsim;
+using namespace winsim::user;
+
+LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_NCCREATE: {
+      auto* cs = reinterpret_cast<const CREATESTRUCTW*>(lp);
+      if (cs && cs->lpszName) w.text = out::in(cs->lpszName);
+      return TRUE;
+    }
+    case WM_SETTEXT:
+      w.text = out::in(reinterpret_cast<LPCWSTR>(lp));
+      return TRUE;
+    case WM_GETTEXT:
+      return LRESULT(out::truncated<char16_t>(w.text, reinterpret_cast<char16_t*>(lp), wp));
+    case WM_GETTEXTLENGTH:
+      return LRESULT(w.text.size());
+    case WM_SETFONT:
+      w.font = reinterpret_cast<HFONT>(wp);
+      return 0;
+    case WM_GETFONT:
+      return LRESULT(w.font);
+    case WM_CLOSE:
+      DestroyWindow(w.hwnd);
+      return 0;
+    case WM_SYSCOMMAND:
+      if ((wp & 0xFFF0) == SC_CLOSE) send(w.hwnd, WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+}  // namespace
+
+extern "C" {
+
+LRESULT WINAPI DefWindowProcW(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  WindowPtr w = find_window(hWnd);
+  return w ? default_handling(*w, Msg, wParam, lParam) : 0;
+}
+
+LRESULT WINAPI DefWindowProcA(HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
+  return call_proc(DefWindowProcW, true, hWnd, Msg, wParam, lParam, false);
+}
+
+}  // extern "C"

@@ -1,0 +1,115 @@
+#include "user/deliver.h"
+
+#include <cstring>
+#include <mutex>
+#include <string>
+
+#include "kernel/out_buffer.h"
+#include "kernel/text.h"
+#include "kernel/thread.h"
+#include "kernel/wait.h"
+#include "user/message_queue.h"
+
+namespace winsim::user {
+namespace {
+
+// CREATESTRUCT of the other form, with its texts converted; kept alive for the call.
+template <class To, class From, class Text>
+struct ConvertedCreate {
+  To cs;
+  Text name, cls;
+  explicit ConvertedCreate(const From* from) {
+    std::memcpy(&cs, from, sizeof cs);
+    if (from->lpszName) {
+      name = convert(from->lpszName);
+      cs.lpszName = reinterpret_cast<decltype(cs.lpszName)>(name.c_str());
+    }
+    if (reinterpret_cast<uintptr_t>(from->lpszClass) >= 0x10000) {
+      cls = convert(from->lpszClass);
+      cs.lpszClass = reinterpret_cast<decltype(cs.lpszClass)>(cls.c_str());
+    }
+  }
+  static std::string convert(LPCWSTR s) { return text::to_ansi(out::in(s)); }
+  static std::u16string convert(LPCSTR s) { return out::in(s); }
+};
+
+LRESULT ansi_caller_to_wide(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SETTEXT: {
+      std::u16string wide = out::in(reinterpret_cast<LPCSTR>(lp));
+      return proc(hwnd, msg, wp, lp ? LPARAM(wide.c_str()) : 0);
+    }
+    case WM_GETTEXT: {
+      std::u16string buffer(wp + 1, u'\0');
+      proc(hwnd, msg, WPARAM(buffer.size()), LPARAM(buffer.data()));
+      std::string ansi = text::to_ansi(buffer.c_str());
+      return LRESULT(out::truncated<char>(ansi, reinterpret_cast<char*>(lp), wp));
+    }
+    case WM_NCCREATE:
+    case WM_CREATE: {
+      ConvertedCreate<CREATESTRUCTW, CREATESTRUCTA, std::u16string> c(reinterpret_cast<CREATESTRUCTA*>(lp));
+      return proc(hwnd, msg, wp, LPARAM(&c.cs));
+    }
+    default:
+      return proc(hwnd, msg, wp, lp);
+  }
+}
+
+LRESULT wide_caller_to_ansi(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  switch (msg) {
+    case WM_SETTEXT: {
+      std::string ansi = text::to_ansi(out::in(reinterpret_cast<LPCWSTR>(lp)));
+      return proc(hwnd, msg, wp, lp ? LPARAM(ansi.c_str()) : 0);
+    }
+    case WM_GETTEXT: {
+      std::string buffer(wp + 1, '\0');
+      proc(hwnd, msg, WPARAM(buffer.size()), LPARAM(buffer.data()));
+      std::u16string wide = text::from_ansi(buffer.c_str());
+      return LRESULT(out::truncated<char16_t>(wide, reinterpret_cast<char16_t*>(lp), wp));
+    }
+    case WM_NCCREATE:
+    case WM_CREATE: {
+      ConvertedCreate<CREATESTRUCTA, CREATESTRUCTW, std::string> c(reinterpret_cast<CREATESTRUCTW*>(lp));
+      return proc(hwnd, msg, wp, LPARAM(&c.cs));
+    }
+    default:
+      return proc(hwnd, msg, wp, lp);
+  }
+}
+
+}  // namespace
+
+LRESULT call_proc(WNDPROC proc, bool proc_unicode, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool caller_unicode) {
+  if (!proc) return 0;
+  if (proc_unicode == caller_unicode) return proc(hwnd, msg, wp, lp);
+  return caller_unicode ? wide_caller_to_ansi(proc, hwnd, msg, wp, lp) : ansi_caller_to_wide(proc, hwnd, msg, wp, lp);
+}
+
+LRESULT send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool caller_unicode) {
+  WindowPtr w = window_of(hwnd);
+  if (!w) return 0;
+  if (w->tid == thread::current_id()) return call_proc(w->proc, w->unicode, hwnd, msg, wp, lp, caller_unicode);
+
+  std::shared_ptr<MessageQueue> receiver = queue_of(w->tid);
+  if (!receiver) return 0;
+  struct Reply {
+    bool done = false;
+    LRESULT result = 0;
+  };
+  auto reply = std::make_shared<Reply>();
+  bool handed = receiver->hand([reply, w, hwnd, msg, wp, lp, caller_unicode] {
+    LRESULT r = call_proc(w->proc, w->unicode, hwnd, msg, wp, lp, caller_unicode);
+    {
+      std::lock_guard g(wait::mutex());
+      reply->result = r;
+      reply->done = true;
+    }
+    wait::notify(nullptr);
+  });
+  if (!handed) return 0;
+  current_queue().serve_until([&] { return reply->done; }, receiver.get());
+  std::lock_guard g(wait::mutex());
+  return reply->result;
+}
+
+}  // namespace winsim::user

@@ -1,0 +1,103 @@
+#include "user/dialog_navigation.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "user/deliver.h"
+#include "user/dialog_state.h"
+#include "user/focus.h"
+#include "user/window_tree.h"
+
+namespace winsim::user::navigation {
+namespace {
+
+LRESULT code_of(HWND control) { return send(control, WM_GETDLGCODE, 0, 0); }
+
+bool is_push_button(HWND control) { return code_of(control) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON); }
+
+}  // namespace
+
+UINT default_id(HWND dlg) {
+  DialogState* d = dialog_state(dlg);
+  if (d && d->default_id) return d->default_id;
+  WindowPtr w = find_window(dlg);
+  if (!w) return 0;
+  for (HWND child : w->children)
+    if (code_of(child) & DLGC_DEFPUSHBUTTON) return GetDlgCtrlID(child);
+  return 0;
+}
+
+void set_default_id(HWND dlg, UINT id) {
+  DialogState* d = dialog_state(dlg);
+  if (!d) return;
+  HWND old_button = GetDlgItem(dlg, int(default_id(dlg)));
+  if (old_button && is_push_button(old_button)) send(old_button, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+  d->default_id = id;
+  HWND new_button = GetDlgItem(dlg, int(id));
+  if (new_button && is_push_button(new_button)) send(new_button, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  SetLastError(0);
+}
+
+void focus_control(HWND, HWND control) {
+  focus::set(control);
+  if (code_of(control) & DLGC_HASSETSEL) send(control, EM_SETSEL, 0, -1);
+}
+
+}  // namespace winsim::user::navigation
+
+using namespace winsim::user;
+
+namespace {
+
+// The controls Tab visits, in creation order: visible, enabled, with WS_TABSTOP.
+std::vector<HWND> tab_stops(const Window& dlg) {
+  std::vector<HWND> out;
+  for (HWND child : dlg.children) {
+    WindowPtr c = find_window(child);
+    if (c && (c->style & WS_TABSTOP) && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED)) out.push_back(child);
+  }
+  return out;
+}
+
+// The group of `control`: from the control with WS_GROUP at or before it up to the next WS_GROUP.
+std::vector<HWND> group_of(const Window& dlg, HWND control) {
+  std::vector<HWND> group;
+  for (HWND child : dlg.children) {
+    WindowPtr c = find_window(child);
+    if (!c) continue;
+    if (c->style & WS_GROUP) {
+      bool found = std::find(group.begin(), group.end(), control) != group.end();
+      if (found) break;
+      group.clear();
+    }
+    if ((c->style & WS_VISIBLE) && !(c->style & WS_DISABLED)) group.push_back(child);
+  }
+  return group;
+}
+
+HWND step(const std::vector<HWND>& list, HWND from, BOOL previous) {
+  if (list.empty()) return nullptr;
+  auto it = std::find(list.begin(), list.end(), from);
+  if (it == list.end()) return previous ? list.back() : list.front();
+  size_t i = size_t(it - list.begin());
+  size_t n = list.size();
+  return list[previous ? (i + n - 1) % n : (i + 1) % n];
+}
+
+}  // namespace
+
+extern "C" {
+
+HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
+  WindowPtr d = window_of(hDlg);
+  if (!d) return nullptr;
+  return step(tab_stops(*d), hCtl, bPrevious);
+}
+
+HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
+  WindowPtr d = window_of(hDlg);
+  if (!d) return nullptr;
+  return step(group_of(*d, hCtl), hCtl, bPrevious);
+}
+
+}  // extern "C"

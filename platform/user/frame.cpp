@@ -1,0 +1,17 @@
+#include "user/frame.h"
+
+namespace winsim::user::frame {
+
+RECT insets(DWORD style, DWORD exstyle) {
+  int side = 0;
+  if (style & WS_THICKFRAME) side = kSizingFrame;
+  else if ((style & WS_CAPTION) == WS_CAPTION || (style & WS_DLGFRAME) || (exstyle & WS_EX_DLGMODALFRAME))
+    side = kDialogFrame;
+  else if (style & WS_BORDER) side = kBorder;
+  if (exstyle & WS_EX_CLIENTEDGE) side += kEdge;
+  if (exstyle & WS_EX_STATICEDGE) side += kBorder;
+  int top = side + ((style & WS_CAPTION) == WS_CAPTION ? kCaption : 0);
+  return RECT{side, top, side, side};
+}
+
+}  // namespace winsim::user::frame

@@ -1,0 +1,13 @@
+#include "user/controls.h"
+
+#include "user/deliver.h"
+
+namespace winsim::user::controls {
+
+void notify_parent(HWND control, WORD code) {
+  WindowPtr w = find_window(control);
+  if (!w || !w->parent) return;
+  send(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code), LPARAM(control));
+}
+
+}  // namespace winsim::user::controls

@@ -1,0 +1,9 @@
+// The classes every process has from the start: "Button", "Edit", "Static" and the dialog
+// class "#32770". Registered on the first class lookup.
+#pragma once
+
+namespace winsim::user {
+
+void register_system_classes();
+
+}  // namespace winsim::user

@@ -1,0 +1,54 @@
+// A window of this process: what CreateWindowEx made, owned by the thread that created it.
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+namespace winsim::user {
+
+struct WindowClass;
+
+// What a control class keeps for each of its windows (an edit's text limit, a button's check).
+struct ControlState {
+  virtual ~ControlState() = default;
+};
+
+struct Window {
+  HWND hwnd = nullptr;
+  DWORD tid = 0;
+  std::shared_ptr<const WindowClass> window_class;
+  WNDPROC proc = nullptr;
+  bool unicode = true;      // the procedure takes wide text
+  DWORD style = 0;
+  DWORD exstyle = 0;
+  UINT id = 0;              // children: the control id
+  HWND parent = nullptr;    // children: the parent window
+  HWND owner = nullptr;     // top-level windows: the owner
+  RECT rect{};              // the window rectangle in screen coordinates
+  std::u16string text;
+  HINSTANCE instance = nullptr;
+  LONG_PTR user_data = 0;
+  std::vector<BYTE> extra;  // cbWndExtra bytes (a dialog's DWLP_ fields)
+  HFONT font = nullptr;
+  std::vector<HWND> children;  // in creation order
+  bool destroying = false;
+  std::unique_ptr<ControlState> state;
+
+  template <class State>
+  State& state_as() {
+    if (!dynamic_cast<State*>(state.get())) state = std::make_unique<State>();
+    return *static_cast<State*>(state.get());
+  }
+};
+
+using WindowPtr = std::shared_ptr<Window>;
+
+// The window behind `hwnd`, or null (last error ERROR_INVALID_WINDOW_HANDLE) when it names none.
+WindowPtr window_of(HWND hwnd);
+// The same without touching the last error.
+WindowPtr find_window(HWND hwnd);
+
+}  // namespace winsim::user

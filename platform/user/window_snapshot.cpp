@@ -1,0 +1,65 @@
+#include "user/window_snapshot.h"
+
+#include "kernel/text.h"
+#include "user/deliver.h"
+#include "user/focus.h"
+#include "user/fonts.h"
+#include "user/icons.h"
+#include "user/window_class.h"
+#include "user/window_tree.h"
+
+namespace winsim::user {
+namespace {
+
+uint32_t handle_value(HWND h) { return uint32_t(reinterpret_cast<uintptr_t>(h)); }
+
+bool is_class(const Window& w, std::u16string_view name) { return text::iequals(w.window_class->name, name); }
+
+}  // namespace
+
+automation::WindowInfo describe(const Window& w) {
+  automation::WindowInfo info;
+  info.hwnd = handle_value(w.hwnd);
+  info.parent = handle_value(w.parent);
+  info.id = w.parent ? w.id : 0;
+  info.class_name = text::utf8(w.window_class->name);
+  info.text = text::utf8(w.text);
+  info.style = w.style;
+  info.exstyle = w.exstyle;
+  info.x = w.rect.left;
+  info.y = w.rect.top;
+  info.cx = w.rect.right - w.rect.left;
+  info.cy = w.rect.bottom - w.rect.top;
+  info.visible = tree::shown(w);
+  info.enabled = !(w.style & WS_DISABLED);
+  info.focused = focus::focused() == w.hwnd;
+  return info;
+}
+
+gdi::Node paint_tree(const Window& w) {
+  gdi::Node node;
+  node.class_name = w.window_class->name;
+  node.style = w.style;
+  node.exstyle = w.exstyle;
+  node.x = w.rect.left;
+  node.y = w.rect.top;
+  node.cx = w.rect.right - w.rect.left;
+  node.cy = w.rect.bottom - w.rect.top;
+  node.text = w.text;
+  node.font = fonts::font_of(w.font);
+  node.enabled = !(w.style & WS_DISABLED);
+  node.visible = (w.style & WS_VISIBLE) != 0;
+  node.focused = focus::focused() == w.hwnd;
+  if (is_class(w, u"Button")) {
+    node.default_button = (w.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    node.check = uint32_t(send(w.hwnd, BM_GETCHECK, 0, 0));
+  }
+  if (is_class(w, u"Static") && (w.style & SS_TYPEMASK) == SS_ICON)
+    node.icon = icons::standard_id(reinterpret_cast<HICON>(send(w.hwnd, STM_GETICON, 0, 0)));
+  if (is_class(w, u"Edit")) node.password_char = char16_t(send(w.hwnd, EM_GETPASSWORDCHAR, 0, 0));
+  for (HWND child : w.children)
+    if (WindowPtr c = find_window(child)) node.children.push_back(paint_tree(*c));
+  return node;
+}
+
+}  // namespace winsim::user
