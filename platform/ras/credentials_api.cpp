@@ -24,7 +24,10 @@ DWORD set_credentials(const Arg& phonebook, const Arg& entry_name, const Record*
   const DWORD mask = given->dwMask;
   // Default credentials belong to an all-users entry only.
   if ((mask & RASCM_DefaultCreds) && !is_all_users(located->phonebook)) return ERROR_ACCESS_DENIED;
-  const std::u16string owner = (mask & RASCM_DefaultCreds) ? all_users_owner() : current_owner();
+  // A pre-shared key belongs to the entry: on an all-users entry every account dials with it.
+  const bool for_all_users =
+      (mask & RASCM_DefaultCreds) || ((mask & RASCM_PreSharedKey) && is_all_users(located->phonebook));
+  const std::u16string owner = for_all_users ? all_users_owner() : current_owner();
   const std::u16string& name = located->entry.name;
   Credentials stored = load_credentials(located->phonebook, name, owner);
   const std::u16string password = get(given->szPassword);

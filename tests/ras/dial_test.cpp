@@ -1,6 +1,8 @@
 // Dialling the default world's servers: success, the codes a real server causes, the time each
 // outcome takes, and what a connection looks like from this and other processes.
+#include <cstdlib>
 #include <cstring>
+#include <string>
 
 #include "ras/dial_fixture.h"
 
@@ -138,6 +140,20 @@ TEST_F(RasDialTest, AServerThatNeedsAPresharedKeyRefusesEntriesWithoutTheRightOn
   status.dwSize = sizeof status;
   ASSERT_EQ(RasGetConnectStatusA(connection, &status), 0u);
   EXPECT_STREQ(status.szDeviceName, "WAN Miniport (L2TP)");
+}
+
+TEST_F(RasDialTest, AKeySetAloneOnAnAllUsersEntryServesEveryAccount) {
+  world_set({"vpn", "vpn2.example.net", "psk", "k3y"});
+  add_entry(u"Office", u"vpn2.example.net");
+  ASSERT_EQ(make_vpn_entry(u"Office", u"vpn2.example.net", nullptr, true), 0u);
+  ASSERT_EQ(set_credentials(u"Office", RASCM_PreSharedKey, u"", u"k3y"), 0u);
+  // The service dials under an account of its own.
+  const char* user = std::getenv("USERNAME");
+  std::string saved = user ? user : "";
+  setenv("USERNAME", "SYSTEM", 1);
+  HRASCONN connection = nullptr;
+  EXPECT_EQ(dial(u"Office", &connection), 0u);
+  if (saved.empty()) unsetenv("USERNAME"); else setenv("USERNAME", saved.c_str(), 1);
 }
 
 TEST_F(RasDialTest, ARangeHandsOutItsLowestFreeAddress) {

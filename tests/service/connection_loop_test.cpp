@@ -206,9 +206,10 @@ TEST_F(ConnectionLoopTest, AConnectionAtItsMaximumLifeIsHungUpAndRedialledWithou
   start(app);
   ASSERT_TRUE(wait_for_log("Restarting the connection after the time lapse."));
   ASSERT_TRUE(wait_for_log("Connection is active now;", 2));
+  // The renewal records no failure; the stop's own drop may record one after this point.
+  EXPECT_EQ(count_logged("Setting new Timestamp"), 0u);
   stop(app);
   app.CloseLogger();
-  EXPECT_EQ(count_logged("Setting new Timestamp"), 1u) << "only the stop's own drop counts";
 }
 
 TEST_F(ConnectionLoopTest, TheMaximumLifeRule) {
