@@ -1,7 +1,15 @@
-// The control classes come with the desktop; until then only the caller's structure is checked.
+// The classes come into being as the caller asks for them by their ICC_ flags.
 #include <windows.h>
 #include <commctrl.h>
 
+#include "comctl/control_classes.h"
+
+using namespace winsim::comctl;
+
 extern "C" BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce) {
-  return picce && picce->dwSize == sizeof(INITCOMMONCONTROLSEX);
+  if (!picce || picce->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;
+  if (picce->dwICC & ICC_PROGRESS_CLASS) register_control_class(u"msctls_progress32", progress_proc);
+  if (picce->dwICC & ICC_INTERNET_CLASSES) register_control_class(u"SysIPAddress32", ip_address_proc);
+  if (picce->dwICC & ICC_LINK_CLASS) register_control_class(u"SysLink", link_proc);
+  return TRUE;
 }

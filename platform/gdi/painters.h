@@ -10,6 +10,10 @@ namespace winsim::gdi {
 void paint_button(Canvas& canvas, const Node& node, const Rect& client);
 void paint_edit(Canvas& canvas, const Node& node, const Rect& client);
 void paint_static(Canvas& canvas, const Node& node, const Rect& client);
+void paint_progress(Canvas& canvas, const Node& node, const Rect& client);
+void paint_ip_address(Canvas& canvas, const Node& node, const Rect& client);
+void paint_link(Canvas& canvas, const Node& node, const Rect& client);
+void paint_rich_edit(Canvas& canvas, const Node& node, const Rect& client);
 // A class the desktop cannot draw: a plain rectangle with the class name.
 void paint_unknown(Canvas& canvas, const Node& node, const Rect& client);
 

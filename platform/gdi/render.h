@@ -53,6 +53,7 @@ struct Node {
   char16_t password_char = 0;        // edit controls with ES_PASSWORD
   std::vector<Node> children;
   uint32_t check = 0;                // check boxes and radio buttons: BST_CHECKED, BST_INDETERMINATE
+  int range_low = 0, range_high = 0, position = 0;  // progress bars
 };
 
 // Paints `top` (a top-level window with its frame and caption when its style has them) and its

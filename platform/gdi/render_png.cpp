@@ -12,6 +12,10 @@ void paint_client(Canvas& canvas, const Node& node, const Rect& client, bool top
   if (text::iequals(cls, u"Button")) paint_button(canvas, node, client);
   else if (text::iequals(cls, u"Edit")) paint_edit(canvas, node, client);
   else if (text::iequals(cls, u"Static")) paint_static(canvas, node, client);
+  else if (text::iequals(cls, u"msctls_progress32")) paint_progress(canvas, node, client);
+  else if (text::iequals(cls, u"SysIPAddress32")) paint_ip_address(canvas, node, client);
+  else if (text::iequals(cls, u"SysLink")) paint_link(canvas, node, client);
+  else if (text::iequals(cls, u"RichEdit20W") || text::iequals(cls, u"RICHEDIT50W")) paint_rich_edit(canvas, node, client);
   else if (top_level || cls == u"#32770") canvas.fill(client, colors::kBtnFace);
   else paint_unknown(canvas, node, client);
 }

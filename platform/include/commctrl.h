@@ -2,6 +2,7 @@
 #pragma once
 
 #include "winsim/types.h"
+#include "winsim/user_message.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -30,10 +31,103 @@ typedef struct tagINITCOMMONCONTROLSEX {
   DWORD dwICC;
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
 
+// Notifications that controls send their parent through WM_NOTIFY.
+typedef struct tagNMHDR {
+  HWND hwndFrom;
+  UINT_PTR idFrom;
+  UINT code;
+} NMHDR, *LPNMHDR;
+
+#define NM_FIRST (0U - 0U)
+#define NM_CLICK (NM_FIRST - 2)
+#define NM_RETURN (NM_FIRST - 4)
+
+// The IP address control: four fields of 0..255.
+#define WC_IPADDRESSW L"SysIPAddress32"
+#define WC_IPADDRESS WC_IPADDRESSW
+#define IPM_CLEARADDRESS (WM_USER + 100)
+#define IPM_SETADDRESS (WM_USER + 101)
+#define IPM_GETADDRESS (WM_USER + 102)
+#define IPM_SETRANGE (WM_USER + 103)
+#define IPM_SETFOCUS (WM_USER + 104)
+#define IPM_ISBLANK (WM_USER + 105)
+
+#define IPN_FIRST (0U - 860U)
+#define IPN_FIELDCHANGED (IPN_FIRST - 0)
+
+typedef struct tagNMIPADDRESS {
+  NMHDR hdr;
+  int iField;
+  int iValue;  // -1 for a blank field; the parent may change it
+} NMIPADDRESS, *LPNMIPADDRESS;
+
+#define MAKEIPRANGE(low, high) ((LPARAM)(WORD)(((BYTE)(high) << 8) + (BYTE)(low)))
+#define MAKEIPADDRESS(b1, b2, b3, b4) \
+  ((LPARAM)(((DWORD)(b1) << 24) + ((DWORD)(b2) << 16) + ((DWORD)(b3) << 8) + ((DWORD)(b4))))
+#define FIRST_IPADDRESS(x) (((x) >> 24) & 0xff)
+#define SECOND_IPADDRESS(x) (((x) >> 16) & 0xff)
+#define THIRD_IPADDRESS(x) (((x) >> 8) & 0xff)
+#define FOURTH_IPADDRESS(x) ((x) & 0xff)
+
+// The progress bar.
+#define PROGRESS_CLASSW L"msctls_progress32"
+#define PROGRESS_CLASS PROGRESS_CLASSW
+#define PBS_SMOOTH 0x01
+#define PBS_VERTICAL 0x04
+#define PBS_MARQUEE 0x08
+#define PBM_SETRANGE (WM_USER + 1)
+#define PBM_SETPOS (WM_USER + 2)
+#define PBM_DELTAPOS (WM_USER + 3)
+#define PBM_SETSTEP (WM_USER + 4)
+#define PBM_STEPIT (WM_USER + 5)
+#define PBM_SETRANGE32 (WM_USER + 6)
+#define PBM_GETRANGE (WM_USER + 7)
+#define PBM_GETPOS (WM_USER + 8)
+#define PBM_SETMARQUEE (WM_USER + 10)
+#define PBM_GETSTEP (WM_USER + 13)
+
+typedef struct {
+  int iLow;
+  int iHigh;
+} PBRANGE, *PPBRANGE;
+
+// SysLink: text with <a href="..." id="...">links</a>.
+#define WC_LINK L"SysLink"
+#define LWS_TRANSPARENT 0x0001
+#define LWS_IGNORERETURN 0x0002
+#define MAX_LINKID_TEXT 48
+#define L_MAX_URL_LENGTH (2048 + 32 + sizeof("://"))
+#define LIF_ITEMINDEX 0x00000001
+#define LIF_STATE 0x00000002
+#define LIF_ITEMID 0x00000004
+#define LIF_URL 0x00000008
+#define LIS_FOCUSED 0x00000001
+#define LIS_ENABLED 0x00000002
+#define LIS_VISITED 0x00000004
+#define LM_HITTEST (WM_USER + 0x300)
+#define LM_SETITEM (WM_USER + 0x302)
+#define LM_GETITEM (WM_USER + 0x303)
+
+typedef struct tagLITEM {
+  UINT mask;
+  int iLink;
+  UINT state;
+  UINT stateMask;
+  WCHAR szID[MAX_LINKID_TEXT];
+  WCHAR szUrl[L_MAX_URL_LENGTH];
+} LITEM, *PLITEM;
+
+typedef struct tagNMLINK {
+  NMHDR hdr;
+  LITEM item;
+} NMLINK, *PNMLINK;
+
 // TRUE when dwSize is the structure's size.
 BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 
 #ifdef __cplusplus
 }
 static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
+static_assert(sizeof(NMHDR) == 12 && sizeof(NMIPADDRESS) == 20);
+static_assert(sizeof(LITEM) == 16 + 2 * (48 + 2084) && sizeof(NMLINK) == 12 + sizeof(LITEM));
 #endif

@@ -3,6 +3,7 @@
 #include <icmpapi.h>
 #include <iphlpapi.h>
 
+#include "comctl/rich_edit.h"
 #include "kernel/text.h"
 #include "net/interface_entry.h"
 
@@ -23,6 +24,7 @@ FARPROC entry(F* function) {
 struct Module {
   const char16_t* name;  // without ".dll"
   std::initializer_list<Export> exports;
+  void (*on_load)() = nullptr;  // what LoadLibrary of it brings along (window classes)
 };
 
 // The one table of run-time modules and the names they export.
@@ -57,6 +59,8 @@ const Module kModules[] = {
      {{"IcmpCloseHandle", entry(IcmpCloseHandle)},
       {"IcmpCreateFile", entry(IcmpCreateFile)},
       {"IcmpSendEcho", entry(IcmpSendEcho)}}},
+    {u"riched20", {}, comctl::register_rich_edit_classes},
+    {u"msftedit", {}, comctl::register_rich_edit_classes},
 };
 
 // Where the modules seem to lie: the region 32-bit Windows loads its system DLLs into.
@@ -71,6 +75,13 @@ HMODULE find(std::u16string_view name) {
   for (size_t i = 0; i < std::size(kModules); ++i)
     if (text::iequals(name, kModules[i].name)) return handle_of(i);
   return nullptr;
+}
+
+HMODULE load(std::u16string_view name) {
+  HMODULE module = find(name);
+  for (size_t i = 0; module && i < std::size(kModules); ++i)
+    if (module == handle_of(i) && kModules[i].on_load) kModules[i].on_load();
+  return module;
 }
 
 bool is_builtin(HMODULE module) {

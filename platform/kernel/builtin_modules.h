@@ -11,6 +11,8 @@ namespace winsim::modules {
 // The module a name stands for: case-insensitive, with or without ".dll", with or without a
 // folder in front. Null when the machine has no such DLL.
 HMODULE find(std::u16string_view name);
+// The same for LoadLibrary: the module's load-time work (its window classes) done.
+HMODULE load(std::u16string_view name);
 bool is_builtin(HMODULE module);
 // An exported function of a built-in module, or null.
 FARPROC export_of(HMODULE module, std::string_view name);

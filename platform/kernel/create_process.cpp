@@ -47,6 +47,11 @@ DWORD error_of_spawn(int error) {
   }
 }
 
+bool is_batch_file(std::u16string_view path) {
+  std::u16string_view ext = path.substr(path.size() >= 4 ? path.size() - 4 : 0);
+  return winsim::text::iequals(ext, u".bat") || winsim::text::iequals(ext, u".cmd");
+}
+
 bool inheritable(LPSECURITY_ATTRIBUTES attributes) { return attributes && attributes->bInheritHandle; }
 
 }  // namespace
@@ -68,6 +73,14 @@ BOOL WINAPI CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine,
   }
   std::optional<module_search::Module> module = module_search::find(application, line);
   if (!module) return FALSE;
+  // A batch file runs in the machine's command interpreter, which is given the whole line.
+  if (is_batch_file(module->windows_path)) {
+    std::u16string interpreter = u"C:\\Windows\\System32\\cmd.exe";
+    std::u16string cmd_line = interpreter + u" /c \"" + line + u"\"";
+    return CreateProcessW(text::wide(interpreter), const_cast<LPWSTR>(text::wide(cmd_line)), lpProcessAttributes,
+                          lpThreadAttributes, bInheritHandles, dwCreationFlags, lpEnvironment, lpCurrentDirectory,
+                          lpStartupInfo, lpProcessInformation);
+  }
   if (!is_linux_program(module->host_path)) {
     SetLastError(ERROR_BAD_EXE_FORMAT);
     return FALSE;

@@ -7,7 +7,7 @@
 namespace {
 
 HMODULE load(LPCWSTR name) {
-  HMODULE module = name ? winsim::modules::find(winsim::out::in(name)) : nullptr;
+  HMODULE module = name ? winsim::modules::load(winsim::out::in(name)) : nullptr;
   if (!module) SetLastError(ERROR_MOD_NOT_FOUND);
   return module;
 }

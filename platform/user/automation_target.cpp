@@ -3,11 +3,13 @@
 // thread's next work: a click that opens a message box must not hold the channel's reply.
 #include "user/automation_target.h"
 
+#include "comctl/control_classes.h"
 #include "kernel/text.h"
 #include "user/controls.h"
 #include "user/deliver.h"
 #include "user/focus.h"
 #include "user/key_state.h"
+#include "user/mouse.h"
 #include "user/on_window_thread.h"
 #include "user/window_class.h"
 #include "user/window_snapshot.h"
@@ -65,6 +67,11 @@ bool type_text(uint32_t hwnd, const std::u16string& text) {
         WindowPtr w = find_window(h);
         if (!w) return;
         focus::set(h);
+        // The address control takes its dotted text as keystrokes, field by field.
+        if (text::iequals(w->window_class->name, u"SysIPAddress32")) {
+          comctl::type_address(h, text);
+          return;
+        }
         send(h, WM_SETTEXT, 0, LPARAM(text.c_str()));
         // A single-line edit tells its parent itself; typing into a multiline one does too.
         if (text::iequals(w->window_class->name, u"Edit") && (w->style & ES_MULTILINE))
@@ -74,7 +81,12 @@ bool type_text(uint32_t hwnd, const std::u16string& text) {
 
 bool click(uint32_t hwnd) {
   HWND h = handle(hwnd);
-  return act_on(hwnd, usable, [h] { send(h, BM_CLICK, 0, 0); });
+  return act_on(hwnd, usable, [h] {
+    // Buttons click themselves; any other window gets the mouse at its centre.
+    WindowPtr w = find_window(h);
+    if (w && text::iequals(w->window_class->name, u"Button")) send(h, BM_CLICK, 0, 0);
+    else mouse::click_centre(h);
+  });
 }
 
 bool press_key(uint32_t hwnd, uint16_t virtual_key) {

@@ -29,9 +29,11 @@ std::vector<WindowInfo> top_level_windows();
 // depth first). Empty for an unknown window.
 std::vector<WindowInfo> controls(uint32_t hwnd);
 // Replaces a control's text as typing would: the control gets the focus, WM_SETTEXT, and an
-// edit control notifies its parent with EN_CHANGE. False for an unknown or disabled window.
+// edit control notifies its parent with EN_CHANGE; an IP address control gets the dotted text
+// typed field by field. False for an unknown or disabled window.
 bool type_text(uint32_t hwnd, const std::u16string& text);
-// Clicks a button as the mouse would (BM_CLICK): the parent gets WM_COMMAND BN_CLICKED.
+// Clicks a button as the mouse would (BM_CLICK): the parent gets WM_COMMAND BN_CLICKED; a
+// SysLink's parent gets NM_CLICK for its first link.
 // False for an unknown, hidden or disabled window.
 bool click(uint32_t hwnd);
 // Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB, a letter, ...) as the keyboard

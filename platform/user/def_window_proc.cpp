@@ -3,6 +3,7 @@
 
 #include "kernel/out_buffer.h"
 #include "user/deliver.h"
+#include "user/mouse.h"
 
 namespace {
 
@@ -28,6 +29,10 @@ LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_GETFONT:
       return LRESULT(w.font);
+    case WM_NCHITTEST:
+      return mouse::hit_test(w, lp);
+    case WM_SETCURSOR:
+      return mouse::set_cursor(w, wp, lp);
     case WM_CLOSE:
       DestroyWindow(w.hwnd);
       return 0;

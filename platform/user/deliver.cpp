@@ -45,6 +45,10 @@ LRESULT ansi_caller_to_wide(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wp, LPARAM
       std::string ansi = text::to_ansi(buffer.c_str());
       return LRESULT(out::truncated<char>(ansi, reinterpret_cast<char*>(lp), wp));
     }
+    case WM_CHAR: {
+      std::u16string wide = text::from_ansi(std::string(1, char(wp & 0xFF)));
+      return proc(hwnd, msg, wide.empty() ? 0 : WPARAM(wide[0]), lp);
+    }
     case WM_NCCREATE:
     case WM_CREATE: {
       ConvertedCreate<CREATESTRUCTW, CREATESTRUCTA, std::u16string> c(reinterpret_cast<CREATESTRUCTA*>(lp));
@@ -66,6 +70,10 @@ LRESULT wide_caller_to_ansi(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wp, LPARAM
       proc(hwnd, msg, WPARAM(buffer.size()), LPARAM(buffer.data()));
       std::u16string wide = text::from_ansi(buffer.c_str());
       return LRESULT(out::truncated<char16_t>(wide, reinterpret_cast<char16_t*>(lp), wp));
+    }
+    case WM_CHAR: {
+      std::string ansi = text::to_ansi(std::u16string(1, char16_t(wp)));
+      return proc(hwnd, msg, ansi.empty() ? 0 : WPARAM(BYTE(ansi[0])), lp);
     }
     case WM_NCCREATE:
     case WM_CREATE: {

@@ -54,13 +54,6 @@ HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
   return load(hInstance, lpCursorName, MAKEINTRESOURCEA(12));  // RT_GROUP_CURSOR
 }
 
-HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
-  thread_local HCURSOR current = nullptr;
-  HCURSOR before = current;
-  current = hCursor;
-  return before;
-}
-
 DWORD WINAPI GetSysColor(int nIndex) {
   switch (nIndex) {
     case COLOR_WINDOW: return 0x00FFFFFF;

@@ -6,6 +6,7 @@
 #include "user/deliver.h"
 #include "user/key_state.h"
 #include "user/message_queue.h"
+#include "user/proc_handles.h"
 
 namespace {
 
@@ -53,7 +54,13 @@ BOOL peek(LPMSG msg, HWND hwnd, UINT min, UINT max, UINT remove) {
 }
 
 LRESULT dispatch(const MSG* msg, bool unicode) {
-  if (!msg || !msg->hwnd) return 0;
+  if (!msg) return 0;
+  // A timer made with a callback runs it instead of the window procedure.
+  if (msg->message == WM_TIMER && msg->lParam) {
+    reinterpret_cast<TIMERPROC>(msg->lParam)(msg->hwnd, WM_TIMER, msg->wParam, DWORD(clock::since_boot_ms()));
+    return 0;
+  }
+  if (!msg->hwnd) return 0;
   WindowPtr w = window_of(msg->hwnd);
   if (!w) return 0;
   if (msg->message == WM_KEYDOWN || msg->message == WM_KEYUP) keys::note(msg);
@@ -113,11 +120,14 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
 LRESULT WINAPI DispatchMessageW(const MSG* lpMsg) { return dispatch(lpMsg, true); }
 LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) { return dispatch(lpMsg, false); }
 
+// A procedure handle from GetWindowLong of the other character set names the procedure and its form.
 LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  return call_proc(lpPrevWndFunc, true, hWnd, Msg, wParam, lParam, true);
+  procs::Resolved p = procs::resolve(lpPrevWndFunc, true);
+  return call_proc(p.proc, p.unicode, hWnd, Msg, wParam, lParam, true);
 }
 LRESULT WINAPI CallWindowProcA(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
-  return call_proc(lpPrevWndFunc, false, hWnd, Msg, wParam, lParam, false);
+  procs::Resolved p = procs::resolve(lpPrevWndFunc, false);
+  return call_proc(p.proc, p.unicode, hWnd, Msg, wParam, lParam, false);
 }
 
 SHORT WINAPI GetKeyState(int nVirtKey) { return keys::state(nVirtKey); }

@@ -50,6 +50,20 @@ void MessageQueue::post_next(const MSG& msg) {
 void MessageQueue::drop_posted(HWND hwnd) {
   std::lock_guard g(wait::mutex());
   std::erase_if(posted_, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  timers_.kill_window(hwnd);
+}
+
+bool MessageQueue::has_input() {
+  MSG peek;
+  return !handed_.empty() || take_posted(&peek, nullptr, 0, 0, false);
+}
+
+DWORD MessageQueue::wait_bound(DWORD timeout_ms) const {
+  std::optional<int64_t> due = timers_.next_due_ns();
+  if (!due) return timeout_ms;
+  int64_t rest = std::max<int64_t>(0, *due - clock::now_ns());
+  DWORD until_due = DWORD(std::min<int64_t>((rest + 999999) / 1000000, INFINITE - 1));
+  return timeout_ms == INFINITE ? until_due : std::min(timeout_ms, until_due);
 }
 
 void MessageQueue::post_quit(int exit_code) {
@@ -97,7 +111,7 @@ bool MessageQueue::take_posted(MSG* msg, HWND hwnd, UINT min, UINT max, bool rem
     if (remove) quit_ = false;
     return true;
   }
-  return false;
+  return timers_.take_due(msg, hwnd, min, max, remove, clock::now_ns());
 }
 
 bool MessageQueue::next(MSG* msg, HWND hwnd, UINT min, UINT max, bool remove, DWORD timeout_ms) {
@@ -113,7 +127,7 @@ bool MessageQueue::next(MSG* msg, HWND hwnd, UINT min, UINT max, bool remove, DW
       left = DWORD((rest + 999999) / 1000000);
     }
     MSG peek;
-    bool ready = wait::until(held, left, false, [&] {
+    bool ready = wait::until(held, wait_bound(left), false, [&] {
       return !handed_.empty() || take_posted(&peek, hwnd, min, max, false);
     });
     if (!ready && timeout_ms != INFINITE && clock::now_ns() >= deadline) return false;

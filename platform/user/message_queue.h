@@ -9,6 +9,8 @@
 
 #include <windows.h>
 
+#include "user/queue_timers.h"
+
 namespace winsim::user {
 
 class MessageQueue {
@@ -20,8 +22,14 @@ class MessageQueue {
   // Ahead of every posted message: the character TranslateMessage makes of a key comes next.
   void post_next(const MSG& msg);
   void post_quit(int exit_code);
-  // Drops what was posted to a window being destroyed.
+  // Drops what was posted to a window being destroyed, and its timers.
   void drop_posted(HWND hwnd);
+  // Guarded by wait::mutex(); changes must be followed by wait::notify(nullptr).
+  QueueTimers& timers() { return timers_; }
+  // With wait::mutex() held: whether a message or handed work waits (MsgWaitForMultipleObjects).
+  bool has_input();
+  // The machine milliseconds a wait of `timeout_ms` may sleep before the next timer is due.
+  DWORD wait_bound(DWORD timeout_ms) const;
   // Hands `work` to the queue's thread; false when the thread has ended.
   bool hand(std::function<void()> work);
 
@@ -44,6 +52,7 @@ class MessageQueue {
   DWORD tid_;
   std::deque<MSG> posted_;
   std::deque<std::function<void()>> handed_;
+  QueueTimers timers_;
   bool quit_ = false;
   int quit_code_ = 0;
   bool ended_ = false;

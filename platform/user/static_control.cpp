@@ -19,6 +19,11 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   StaticState& s = w->state_as<StaticState>();
   switch (msg) {
     case WM_GETDLGCODE: return DLGC_STATIC;
+    // Only a static that notifies takes the mouse; others let it through to what lies below.
+    case WM_NCHITTEST: return (w->style & SS_NOTIFY) ? DefWindowProcW(hwnd, msg, wp, lp) : HTTRANSPARENT;
+    case WM_LBUTTONDOWN:
+      if (w->style & SS_NOTIFY) notify_parent(hwnd, STN_CLICKED);
+      return 0;
     case STM_SETICON:
     case STM_SETIMAGE: {
       HANDLE before = s.image;

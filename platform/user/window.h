@@ -3,6 +3,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -34,6 +35,7 @@ struct Window {
   std::vector<BYTE> extra;  // cbWndExtra bytes (a dialog's DWLP_ fields)
   HFONT font = nullptr;
   std::vector<HWND> children;  // in creation order
+  std::vector<std::pair<std::u16string, HANDLE>> props;  // SetProp: key (see window_props.cpp), data
   bool destroying = false;
   std::unique_ptr<ControlState> state;
 

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "user/proc_handles.h"
 #include "user/window.h"
 
 namespace {
@@ -16,11 +17,11 @@ bool extra_index_ok(const Window& w, int index) {
   return false;
 }
 
-LONG get(HWND hwnd, int index) {
+LONG get(HWND hwnd, int index, bool unicode) {
   WindowPtr w = window_of(hwnd);
   if (!w) return 0;
   switch (index) {
-    case GWL_WNDPROC: return LONG(reinterpret_cast<LONG_PTR>(w->proc));
+    case GWL_WNDPROC: return LONG(reinterpret_cast<LONG_PTR>(procs::for_caller(w->proc, w->unicode, unicode)));
     case GWL_HINSTANCE: return LONG(reinterpret_cast<LONG_PTR>(w->instance));
     case GWL_HWNDPARENT: return LONG(reinterpret_cast<LONG_PTR>(w->parent ? w->parent : w->owner));
     case GWL_ID: return LONG(w->id);
@@ -39,13 +40,16 @@ LONG get(HWND hwnd, int index) {
 LONG set(HWND hwnd, int index, LONG value, bool unicode) {
   WindowPtr w = window_of(hwnd);
   if (!w) return 0;
-  LONG before = get(hwnd, index);
+  LONG before = get(hwnd, index, unicode);
   switch (index) {
-    case GWL_WNDPROC:
-      // A window subclassed with the other character set's procedure gets messages in that form.
-      w->proc = reinterpret_cast<WNDPROC>(value);
-      w->unicode = unicode;
+    case GWL_WNDPROC: {
+      // A window subclassed with the other character set's procedure gets messages in that form;
+      // a procedure handle brings back the form of the procedure it names.
+      procs::Resolved p = procs::resolve(reinterpret_cast<WNDPROC>(value), unicode);
+      w->proc = p.proc;
+      w->unicode = p.unicode;
       break;
+    }
     case GWL_HINSTANCE: w->instance = reinterpret_cast<HINSTANCE>(value); break;
     case GWL_HWNDPARENT:
       if (!w->parent) w->owner = reinterpret_cast<HWND>(value);
@@ -65,8 +69,8 @@ LONG set(HWND hwnd, int index, LONG value, bool unicode) {
 
 extern "C" {
 
-LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex) { return get(hWnd, nIndex); }
-LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) { return get(hWnd, nIndex); }
+LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex) { return get(hWnd, nIndex, true); }
+LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex) { return get(hWnd, nIndex, false); }
 LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong) { return set(hWnd, nIndex, dwNewLong, true); }
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong) { return set(hWnd, nIndex, dwNewLong, false); }
 

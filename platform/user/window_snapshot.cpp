@@ -1,5 +1,7 @@
 #include "user/window_snapshot.h"
 
+#include <commctrl.h>
+
 #include "kernel/text.h"
 #include "user/deliver.h"
 #include "user/focus.h"
@@ -56,6 +58,11 @@ gdi::Node paint_tree(const Window& w) {
   }
   if (is_class(w, u"Static") && (w.style & SS_TYPEMASK) == SS_ICON)
     node.icon = icons::standard_id(reinterpret_cast<HICON>(send(w.hwnd, STM_GETICON, 0, 0)));
+  if (is_class(w, u"msctls_progress32")) {
+    node.range_low = int(send(w.hwnd, PBM_GETRANGE, TRUE, 0));
+    node.range_high = int(send(w.hwnd, PBM_GETRANGE, FALSE, 0));
+    node.position = int(send(w.hwnd, PBM_GETPOS, 0, 0));
+  }
   if (is_class(w, u"Edit")) node.password_char = char16_t(send(w.hwnd, EM_GETPASSWORDCHAR, 0, 0));
   for (HWND child : w.children)
     if (WindowPtr c = find_window(child)) node.children.push_back(paint_tree(*c));

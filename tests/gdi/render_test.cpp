@@ -105,7 +105,7 @@ Node sample_dialog() {
   check.check = BST_CHECKED;
   dlg.children.push_back(check);
   dlg.children.push_back(control(u"Button", BS_GROUPBOX, cx + 10, cy + 115, 290, 40, u"Server"));
-  dlg.children.push_back(control(u"SysIPAddress32", 0, cx + 20, cy + 130, 120, 20, u""));
+  dlg.children.push_back(control(u"NoSuchClass", 0, cx + 20, cy + 130, 120, 20, u""));
   Node ok = control(u"Button", BS_DEFPUSHBUTTON, cx + 140, cy + 165, 75, 23, u"OK");
   ok.default_button = true;
   dlg.children.push_back(ok);

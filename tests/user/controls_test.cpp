@@ -23,13 +23,7 @@ class Controls : public DeskTest {
  protected:
   void SetUp() override {
     DeskTest::SetUp();
-    static ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = parent_proc;
-      wc.lpszClassName = L"ControlParent";
-      return RegisterClassW(&wc);
-    }();
-    ASSERT_NE(atom, 0);
+    ASSERT_TRUE(testing_support::register_test_class(L"ControlParent", parent_proc));
     parent_ = CreateWindowExW(0, L"ControlParent", L"", WS_POPUP, 0, 0, 300, 200, nullptr, nullptr, nullptr, nullptr);
     commands().clear();
   }

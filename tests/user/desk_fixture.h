@@ -20,6 +20,15 @@ class DeskTest : public MachineTest {
   }
 };
 
+// Registers a window class of the test process once; later calls only check it exists.
+inline bool register_test_class(LPCWSTR name, WNDPROC proc) {
+  WNDCLASSW wc{};
+  if (GetClassInfoW(nullptr, name, &wc)) return true;
+  wc.lpfnWndProc = proc;
+  wc.lpszClassName = name;
+  return RegisterClassW(&wc) != 0;
+}
+
 inline std::u16string window_text(HWND hwnd) {
   WCHAR buffer[512];
   int n = GetWindowTextW(hwnd, buffer, 512);

@@ -172,10 +172,7 @@ TEST_F(Dialogs, ChangedDefaultButtonTakesEnter) {
 LRESULT CALLBACK plain_proc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }
 
 TEST_F(Dialogs, ModalLoopDisablesTheOwnerAndEndDialogGivesItsValue) {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = plain_proc;
-  wc.lpszClassName = L"DialogOwner";
-  RegisterClassW(&wc);
+  ASSERT_TRUE(testing_support::register_test_class(L"DialogOwner", plain_proc));
   HWND owner = CreateWindowExW(0, L"DialogOwner", L"Owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 400, 300, nullptr,
                                nullptr, nullptr, nullptr);
   HWND child = CreateWindowExW(0, L"Static", L"", WS_CHILD, 0, 0, 10, 10, owner, nullptr, nullptr, nullptr);

@@ -63,13 +63,7 @@ class MessageBoxes : public DeskTest {
   void SetUp() override {
     DeskTest::SetUp();
     winsim::machine::set_config("desktop.box_timeout_ms", "600000");
-    static ATOM atom = [] {
-      WNDCLASSW wc{};
-      wc.lpfnWndProc = owner_proc;
-      wc.lpszClassName = L"BoxOwner";
-      return RegisterClassW(&wc);
-    }();
-    ASSERT_NE(atom, 0);
+    ASSERT_TRUE(testing_support::register_test_class(L"BoxOwner", owner_proc));
   }
 
   // The box with that caption once it is up.

@@ -25,19 +25,11 @@ LRESULT CALLBACK journal_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   return DefWindowProcW(hwnd, msg, wp, lp);
 }
 
-ATOM register_journal_class() {
-  WNDCLASSW wc{};
-  wc.lpfnWndProc = journal_proc;
-  wc.lpszClassName = L"Journal";
-  return RegisterClassW(&wc);
-}
-
 class Windows : public DeskTest {
  protected:
   void SetUp() override {
     DeskTest::SetUp();
-    static ATOM atom = register_journal_class();
-    ASSERT_NE(atom, 0);
+    ASSERT_TRUE(testing_support::register_test_class(L"Journal", journal_proc));
     journal().clear();
   }
 };
@@ -77,7 +69,10 @@ TEST_F(Windows, FailuresSetTheDocumentedErrors) {
   EXPECT_EQ(GetLastError(), DWORD(ERROR_CANNOT_FIND_WND_CLASS));
   EXPECT_EQ(CreateWindowExW(0, L"Journal", L"", WS_CHILD, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr), nullptr);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_TLW_WITH_WSCHILD));
-  EXPECT_EQ(register_journal_class(), 0);
+  WNDCLASSW again{};
+  again.lpfnWndProc = journal_proc;
+  again.lpszClassName = L"Journal";
+  EXPECT_EQ(RegisterClassW(&again), 0);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_CLASS_ALREADY_EXISTS));
   HWND top = CreateWindowExW(0, L"Journal", L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
   EXPECT_EQ(GetWindowLongW(top, 0), 0);

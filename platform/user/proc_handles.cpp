@@ -1,0 +1,44 @@
+#include "user/proc_handles.h"
+
+#include <mutex>
+#include <vector>
+
+namespace winsim::user::procs {
+namespace {
+
+// The handles lie in the top 64 KiB of the address space, where no code is.
+constexpr uintptr_t kHandleBase = 0xFFFF0000u;
+
+struct Table {
+  std::mutex mutex;
+  std::vector<Resolved> entries;
+};
+
+Table& table() {
+  static auto* t = new Table;
+  return *t;
+}
+
+}  // namespace
+
+WNDPROC for_caller(WNDPROC proc, bool proc_unicode, bool caller_unicode) {
+  if (!proc || proc_unicode == caller_unicode) return proc;
+  Table& t = table();
+  std::lock_guard g(t.mutex);
+  size_t i = 0;
+  while (i < t.entries.size() && (t.entries[i].proc != proc || t.entries[i].unicode != proc_unicode)) ++i;
+  if (i == t.entries.size()) t.entries.push_back(Resolved{proc, proc_unicode});
+  return reinterpret_cast<WNDPROC>(kHandleBase + i);
+}
+
+Resolved resolve(WNDPROC value, bool assumed_unicode) {
+  uintptr_t v = reinterpret_cast<uintptr_t>(value);
+  if (v >= kHandleBase) {
+    Table& t = table();
+    std::lock_guard g(t.mutex);
+    if (v - kHandleBase < t.entries.size()) return t.entries[v - kHandleBase];
+  }
+  return Resolved{value, assumed_unicode};
+}
+
+}  // namespace winsim::user::procs

@@ -1,0 +1,20 @@
+// Window procedures handed to a caller of the other character set. GetWindowLongA of a window
+// whose procedure takes wide text (and the reverse) gives a handle instead of the address, so
+// that CallWindowProc and SetWindowLong know which form the procedure takes.
+#pragma once
+
+#include <windows.h>
+
+namespace winsim::user::procs {
+
+struct Resolved {
+  WNDPROC proc;
+  bool unicode;
+};
+
+// What GetWindowLong(GWL_WNDPROC) returns to a caller of form `caller_unicode`.
+WNDPROC for_caller(WNDPROC proc, bool proc_unicode, bool caller_unicode);
+// The procedure behind `value`; a plain address takes the form `assumed_unicode`.
+Resolved resolve(WNDPROC value, bool assumed_unicode);
+
+}  // namespace winsim::user::procs
