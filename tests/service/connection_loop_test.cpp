@@ -51,7 +51,7 @@ class ConnectionLoopTest : public VpnTest {
   }
   size_t count_logged(const std::string& message) const {
     size_t n = 0;
-    for (const std::string& line : log_messages()) n += line == message;
+    for (const std::string& line : log_messages_so_far()) n += line == message;
     return n;
   }
   std::vector<HRASCONN> connections() {

@@ -65,19 +65,35 @@ std::string TarvoltTest::log_text() const {
   return text.str();
 }
 
-std::vector<std::string> TarvoltTest::log_messages() const {
+namespace {
+
+// The messages of the log's whole lines; `start` ends after the last of them.
+std::vector<std::string> whole_lines(const std::string& text, size_t& start) {
   static const std::regex prefix(R"(^\d{4}-\d{2}-\d{2}, \d{2}:\d{2}:\d{2}\.0\d{1,3}\t: )");
   std::vector<std::string> messages;
-  std::string text = log_text();
-  size_t start = 0;
+  start = 0;
   for (size_t end; (end = text.find("\r\n", start)) != std::string::npos; start = end + 2) {
     std::string line = text.substr(start, end - start);
     std::smatch match;
     EXPECT_TRUE(std::regex_search(line, match, prefix)) << "malformed line: " << line;
     messages.push_back(match.empty() ? line : match.suffix().str());
   }
-  EXPECT_EQ(start, text.size()) << "the log ends inside a line";
   return messages;
+}
+
+}  // namespace
+
+std::vector<std::string> TarvoltTest::log_messages() const {
+  std::string text = log_text();
+  size_t end = 0;
+  std::vector<std::string> messages = whole_lines(text, end);
+  EXPECT_EQ(end, text.size()) << "the log ends inside a line";
+  return messages;
+}
+
+std::vector<std::string> TarvoltTest::log_messages_so_far() const {
+  size_t end = 0;
+  return whole_lines(log_text(), end);
 }
 
 std::vector<BYTE> bytes(std::initializer_list<int> values) {

@@ -34,6 +34,8 @@ class TarvoltTest : public service_testing::ServiceTest {
   // The log's lines without their time-stamp prefixes; fails the test for a line whose prefix
   // is malformed.
   std::vector<std::string> log_messages() const;
+  // The same while the logger still writes: a line being written at this moment is left out.
+  std::vector<std::string> log_messages_so_far() const;
 };
 
 std::vector<BYTE> bytes(std::initializer_list<int> values);

@@ -66,7 +66,7 @@ winsim::net::VpnServer& VpnTest::server(winsim::net::World& world, const char* h
 }
 
 bool VpnTest::logged(const std::string& message) const {
-  std::vector<std::string> messages = log_messages();
+  std::vector<std::string> messages = log_messages_so_far();
   return std::find(messages.begin(), messages.end(), message) != messages.end();
 }
 
