@@ -38,6 +38,17 @@ std::u16string text_of(HWND control) {
   return buffer;
 }
 
+// A missing item reads as an empty text, written into the buffer where there is room.
+template <class Char, class GetText>
+UINT item_text(HWND dlg, int id, Char* buffer, int size, GetText get_text) {
+  HWND item = GetDlgItem(dlg, id);
+  if (!item) {
+    if (buffer && size > 0) buffer[0] = 0;
+    return 0;
+  }
+  return UINT(get_text(item, buffer, size));
+}
+
 }  // namespace
 
 extern "C" {
@@ -59,21 +70,11 @@ int WINAPI GetDlgCtrlID(HWND hWnd) {
 }
 
 UINT WINAPI GetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPWSTR lpString, int cchMax) {
-  HWND item = GetDlgItem(hDlg, nIDDlgItem);
-  if (!item) {
-    if (lpString && cchMax > 0) lpString[0] = 0;
-    return 0;
-  }
-  return UINT(GetWindowTextW(item, lpString, cchMax));
+  return item_text(hDlg, nIDDlgItem, lpString, cchMax, GetWindowTextW);
 }
 
 UINT WINAPI GetDlgItemTextA(HWND hDlg, int nIDDlgItem, LPSTR lpString, int cchMax) {
-  HWND item = GetDlgItem(hDlg, nIDDlgItem);
-  if (!item) {
-    if (lpString && cchMax > 0) lpString[0] = 0;
-    return 0;
-  }
-  return UINT(GetWindowTextA(item, lpString, cchMax));
+  return item_text(hDlg, nIDDlgItem, lpString, cchMax, GetWindowTextA);
 }
 
 BOOL WINAPI SetDlgItemTextW(HWND hDlg, int nIDDlgItem, LPCWSTR lpString) {

@@ -14,11 +14,6 @@ using namespace halvorn_testing;
 
 const std::string kActive = "Connection is active now;";
 
-struct Stamped {
-  long long utc_ms;  // the log's time stamps are UTC
-  std::string message;
-};
-
 // The bias (UTC minus local time, in minutes) that makes the local time of day `local_minutes` now.
 int bias_for_local(int local_minutes) {
   time_t now = time(nullptr);
@@ -36,40 +31,20 @@ class HalvornEvents : public HalvornTest {
     HalvornTest::remake(scale, tz_bias_minutes);
   }
 
-  std::vector<Stamped> stamped_log() const {
-    std::istringstream in(log_text());
-    std::vector<Stamped> lines;
-    std::string line;
-    while (std::getline(in, line)) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      size_t tab = line.find("\t: ");
-      if (tab == std::string::npos || tab < 23) continue;
-      tm t{};
-      t.tm_year = std::stoi(line.substr(0, 4)) - 1900;
-      t.tm_mon = std::stoi(line.substr(5, 2)) - 1;
-      t.tm_mday = std::stoi(line.substr(8, 2));
-      t.tm_hour = std::stoi(line.substr(12, 2));
-      t.tm_min = std::stoi(line.substr(15, 2));
-      t.tm_sec = std::stoi(line.substr(18, 2));
-      long long ms = std::stoll(line.substr(22, tab - 22));
-      lines.push_back({static_cast<long long>(timegm(&t)) * 1000 + ms, line.substr(tab + 3)});
-    }
-    return lines;
-  }
   // The first line from `from` on that begins with `prefix`; -1 when none.
-  static int find_prefix(const std::vector<Stamped>& lines, const std::string& prefix, int from = 0) {
+  static int find_prefix(const std::vector<LogLine>& lines, const std::string& prefix, int from = 0) {
     for (int i = std::max(from, 0); i < int(lines.size()); ++i)
       if (lines[i].message.rfind(prefix, 0) == 0) return i;
     return -1;
   }
   // The number that follows `prefix` in its first line.
-  static long long number_after(const std::vector<Stamped>& lines, const std::string& prefix) {
+  static long long number_after(const std::vector<LogLine>& lines, const std::string& prefix) {
     int i = find_prefix(lines, prefix);
     return i < 0 ? -1 : std::stoll(lines[i].message.substr(prefix.size()));
   }
-  long long local_ms(const Stamped& line) const { return line.utc_ms - bias_ * 60000LL; }
-  long long local_day(const Stamped& line) const { return local_ms(line) / 86400000; }
-  long long local_second_of_day(const Stamped& line) const { return local_ms(line) % 86400000 / 1000; }
+  long long local_ms(const LogLine& line) const { return line.utc_ms - bias_ * 60000LL; }
+  long long local_day(const LogLine& line) const { return local_ms(line) / 86400000; }
+  long long local_second_of_day(const LogLine& line) const { return local_ms(line) % 86400000 / 1000; }
 
   // A connection of "MaxConnectionHours" `hours` (a day or more) ends within the first hour after
   // the local midnight `days` days after the start of the day it came up.
@@ -89,7 +64,7 @@ void HalvornEvents::expect_life_ends_after_local_midnight(int hours, double scal
   ASSERT_TRUE(wait_for_message("Restarting the connection after the time lapse.")) << log_text();
   stop_fast();
 
-  std::vector<Stamped> lines = stamped_log();
+  std::vector<LogLine> lines = log();
   long long base = days * 86400LL;
   EXPECT_EQ(number_after(lines, "Max Duration : "), base);
   long long since_midnight = number_after(lines, "Lapse Time in Seconds : ");
@@ -133,7 +108,7 @@ TEST_F(HalvornEvents, AServerThatStopsAnsweringEchoesIsHungUpAtTheNextCheckAndTh
   std::string held = connections();
   stop_fast();
 
-  std::vector<Stamped> lines = stamped_log();
+  std::vector<LogLine> lines = log();
   int checked = find_prefix(lines, good);
   int silent = find_prefix(lines, "Pinging to server IP 10.8.0.1 was not successful. Hanging up.");
   ASSERT_GT(silent, checked);
@@ -168,7 +143,7 @@ TEST_F(HalvornEvents, ALifeOfZeroHoursIsRenewedWithinTheHourWithoutATimestamp) {
   ASSERT_TRUE(wait_for_count(kActive, 2)) << log_text();
   stop_fast();
 
-  std::vector<Stamped> lines = stamped_log();
+  std::vector<LogLine> lines = log();
   EXPECT_EQ(number_after(lines, "Max Duration : "), 0);
   long long life = number_after(lines, "Max Connection Life set to : ");
   EXPECT_GE(life, 0);

@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -23,9 +24,27 @@ namespace fs = std::filesystem;
 const std::string kRule(52, '-');
 
 struct LogLine {
-  long long ms_of_day;
+  long long utc_ms;  // the log's time stamps are UTC
   std::string message;
 };
+
+inline long long utc_ms(int year, int month, int day, int hour, int minute, int second, int ms) {
+  tm t{};
+  t.tm_year = year - 1900;
+  t.tm_mon = month - 1;
+  t.tm_mday = day;
+  t.tm_hour = hour;
+  t.tm_min = minute;
+  t.tm_sec = second;
+  return static_cast<long long>(timegm(&t)) * 1000 + ms;
+}
+
+// The machine's time now, as the log would stamp it.
+inline long long machine_utc_ms() {
+  SYSTEMTIME now{};
+  GetSystemTime(&now);
+  return utc_ms(now.wYear, now.wMonth, now.wDay, now.wHour, now.wMinute, now.wSecond, now.wMilliseconds);
+}
 
 class HalvornTest : public testing_support::WinsimTest {
  protected:
@@ -90,9 +109,10 @@ class HalvornTest : public testing_support::WinsimTest {
       if (!line.empty() && line.back() == '\r') line.pop_back();
       size_t tab = line.find("\t: ");
       if (tab == std::string::npos || tab < 23) continue;
-      long long h = std::stoll(line.substr(12, 2)), m = std::stoll(line.substr(15, 2)), s = std::stoll(line.substr(18, 2));
-      long long ms = std::stoll(line.substr(22, tab - 22));
-      lines.push_back({((h * 60 + m) * 60 + s) * 1000 + ms, line.substr(tab + 3)});
+      auto number = [&](size_t at, size_t n) { return std::stoi(line.substr(at, n)); };
+      lines.push_back({utc_ms(number(0, 4), number(5, 2), number(8, 2), number(12, 2), number(15, 2), number(18, 2),
+                              number(22, tab - 22)),
+                       line.substr(tab + 3)});
     }
     return lines;
   }

@@ -18,19 +18,10 @@ const char kNetworkAKey[] = "SYSTEM\\CurrentControlSet\\Services\\Halvorn\\AUTO-
 const std::string kEmptySlot = "\"00,00,00 : 00,00,00\"";
 const std::string kAllSlotsEmpty = " {timestamps = " + kEmptySlot + ", " + kEmptySlot + ", " +
                                    kEmptySlot + "}";
-const long long kDayMs = 24LL * 3600 * 1000;
 
 class HalvornPairs : public HalvornTest {
  protected:
-  // Machine milliseconds from one log line to a later one, midnight included.
-  static long long ms_between(const LogLine& from, const LogLine& to) {
-    return (to.ms_of_day - from.ms_of_day + kDayMs) % kDayMs;
-  }
-  static long long machine_ms_of_day() {
-    SYSTEMTIME now{};
-    GetLocalTime(&now);
-    return ((now.wHour * 60LL + now.wMinute) * 60 + now.wSecond) * 1000 + now.wMilliseconds;
-  }
+  static long long ms_between(const LogLine& from, const LogLine& to) { return to.utc_ms - from.utc_ms; }
   // The index of the n-th line (from 1) that reads `text`, or -1.
   static int nth_index(const std::vector<std::string>& texts, const std::string& text, int n) {
     int at = -1;
@@ -114,8 +105,8 @@ TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMin
 
   // Once the first failure is older than 300 s, a drop brings the faster pair back.
   std::vector<LogLine> lines = log();
-  long long first_failure = lines[index_of(messages(), "Setting new Timestamp")].ms_of_day;
-  while ((machine_ms_of_day() - first_failure + kDayMs) % kDayMs < 301000)
+  long long first_failure = lines[index_of(messages(), "Setting new Timestamp")].utc_ms;
+  while (machine_utc_ms() - first_failure < 301000)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   ASSERT_EQ(winsim({"ras", "drop", "AUTO-A1"}).exit_code, 0);
   ASSERT_TRUE(wait_for_count(dial_a0, 4)) << log_text();

@@ -25,7 +25,7 @@ TEST_F(TarvoltService, WithoutEntriesItShutsDownAndAsksForItsOwnStopTwoSecondsLa
   int closed = index_of(texts, "All the threads are closed");
   int stop = index_of(texts, "Service STOP initiated externally", closed);
   ASSERT_GT(stop, closed);
-  long long rest = lines[stop].ms_of_day - lines[closed].ms_of_day;
+  long long rest = lines[stop].utc_ms - lines[closed].utc_ms;
   EXPECT_GE(rest, 1900);
   EXPECT_LT(rest, 8000);
 }
