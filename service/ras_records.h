@@ -6,21 +6,22 @@
 #include <string.h>
 
 #include "cstringt.h"
+#include "record_size.h"
 #include "rv_net_api.h"
 
-const DWORD kRasEntryNameSize = 532;   // RASENTRYNAMEA with dwFlags and szPhonebookPath
-const DWORD kRasDialParamsSize = 1060;  // RASDIALPARAMSA with dwSubEntry and dwCallbackId
-const DWORD kRasEntrySize = 2884;       // RASENTRYA of Windows XP
-const DWORD kRasConnStatusSize = 288;   // RASCONNSTATUSA with szPhoneNumber
-const DWORD kRasPppIpSize = 48;         // RASPPPIPA with dwOptions and dwServerOptions
-const DWORD kRasConnSize = 704;         // RASCONNA with guidEntry, dwFlags and luid
+const DWORD kRasEntryNameSize = SIZEOF_THROUGH(RASENTRYNAMEA, szPhonebookPath);
+const DWORD kRasDialParamsSize = SIZEOF_THROUGH(RASDIALPARAMSA, dwCallbackId);
+const DWORD kRasEntrySize = SIZEOF_THROUGH(RASENTRYA, dwRedialPause);  // RASENTRYA of Windows XP
+const DWORD kRasConnStatusSize = SIZEOF_THROUGH(RASCONNSTATUSA, szPhoneNumber);
+const DWORD kRasPppIpSize = SIZEOF_THROUGH(RASPPPIPA, dwServerOptions);
+const DWORD kRasConnSize = SIZEOF_THROUGH(RASCONNA, luid);
 
-static_assert(sizeof(RASENTRYNAMEA) >= kRasEntryNameSize, "RASENTRYNAMEA holds its record");
-static_assert(sizeof(RASDIALPARAMSA) >= kRasDialParamsSize, "RASDIALPARAMSA holds its record");
-static_assert(sizeof(RASENTRYA) >= kRasEntrySize, "RASENTRYA holds its record");
-static_assert(sizeof(RASCONNSTATUSA) >= kRasConnStatusSize, "RASCONNSTATUSA holds its record");
-static_assert(sizeof(RASPPPIPA) >= kRasPppIpSize, "RASPPPIPA holds its record");
-static_assert(sizeof(RASCONNA) >= kRasConnSize, "RASCONNA holds its record");
+WIN32_RECORD_SIZE(kRasEntryNameSize, 532);
+WIN32_RECORD_SIZE(kRasDialParamsSize, 1060);
+WIN32_RECORD_SIZE(kRasEntrySize, 2884);
+WIN32_RECORD_SIZE(kRasConnStatusSize, 288);
+WIN32_RECORD_SIZE(kRasPppIpSize, 48);
+WIN32_RECORD_SIZE(kRasConnSize, 704);
 
 // Heap copies of a record: this build's whole structure, the record's bytes and zeros after
 // them; null when memory runs out. Freed with free().

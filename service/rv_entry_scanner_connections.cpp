@@ -34,7 +34,7 @@ void RV_EntryScanner::CheckActiveConnections() {
     dwResult = RasEnumConnectionsA(reinterpret_cast<RASCONNA*>(pBuffer), &cbBuffer, &nConnections);
   }
   if (dwResult != 0) {
-    printf("RasEnumConnections failed: Error = %lu\n", dwResult);
+    printf("RasEnumConnections failed: Error = %lu\n", static_cast<unsigned long>(dwResult));
   } else {
     // Only the records that lie inside the buffer are read.
     DWORD nRecords = cbAllocated / kRasConnSize;

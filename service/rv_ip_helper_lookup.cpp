@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "record_size.h"
 #include "rv_ip_helper.h"
 #include "tarvolt_app.h"
 
@@ -20,7 +21,8 @@ const WORD kWinsockVersion = 0x101;
 const DWORD kNoReply = 0xFFFFFFFF;
 const DWORD kUnknownMetric = 1;
 // One reply and the 8 bytes that an ICMP error message adds, without request data.
-const DWORD kEchoReplySize = 36;
+const DWORD kEchoReplySize = sizeof(ICMP_ECHO_REPLY) + 8;
+WIN32_RECORD_SIZE(kEchoReplySize, 36);
 
 template <class Fn>
 Fn LookUp(HMODULE hModule, const char* pszName) {

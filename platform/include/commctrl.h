@@ -128,6 +128,6 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 #ifdef __cplusplus
 }
 static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
-static_assert(sizeof(NMHDR) == 12 && sizeof(NMIPADDRESS) == 20);
-static_assert(sizeof(LITEM) == 16 + 2 * (48 + 2084) && sizeof(NMLINK) == 12 + sizeof(LITEM));
+static_assert(sizeof(NMHDR) == 24 && sizeof(NMIPADDRESS) == 32);
+static_assert(sizeof(LITEM) == 16 + 2 * (48 + 2084) && sizeof(NMLINK) == 24 + sizeof(LITEM));
 #endif

@@ -62,7 +62,6 @@ typedef struct _IP_INTERFACE_INFO {
 } IP_INTERFACE_INFO, *PIP_INTERFACE_INFO;
 
 #ifdef __cplusplus
-static_assert(sizeof(IP_OPTION_INFORMATION) == 8 && sizeof(ICMP_ECHO_REPLY) == 28,
-              "the 32-bit Windows echo records");
+static_assert(sizeof(IP_OPTION_INFORMATION) == 16 && sizeof(ICMP_ECHO_REPLY) == 40, "the x64 echo records");
 static_assert(sizeof(IP_ADAPTER_INDEX_MAP) == 260 && sizeof(IP_INTERFACE_INFO) == 264);
 #endif

@@ -54,6 +54,5 @@ typedef struct _IP_ADAPTER_INFO {
 } IP_ADAPTER_INFO, *PIP_ADAPTER_INFO;
 
 #ifdef __cplusplus
-static_assert(sizeof(IP_ADDR_STRING) == 40 && sizeof(IP_ADAPTER_INFO) == 648,
-              "the 32-bit Windows adapter records");
+static_assert(sizeof(IP_ADDR_STRING) == 48 && sizeof(IP_ADAPTER_INFO) == 704, "the x64 adapter records");
 #endif

@@ -1,6 +1,6 @@
 // Remote Access Service: phone-book entries, credentials, dialling and connections. The records
-// have the layouts of 32-bit Windows with WINVER 0x501; the functions also take the older sizes
-// of each record that Windows takes.
+// have the layouts of 64-bit Windows with WINVER 0x501 (packed to 4 bytes, as Windows packs its
+// RAS records); the functions also take the older sizes of each record that Windows takes.
 #pragma once
 
 #include <windows.h>
@@ -48,6 +48,8 @@ typedef struct _LUID {
 
 DECLARE_HANDLE(HRASCONN);
 typedef HRASCONN* LPHRASCONN;
+
+#pragma pack(push, 4)
 
 // Connection states (RasGetConnectStatus).
 #define RASCS_PAUSED 0x1000
@@ -465,15 +467,18 @@ typedef struct tagRASCREDENTIALSW {
   WCHAR szDomain[DNLEN + 1];
 } RASCREDENTIALSW, *LPRASCREDENTIALSW;
 
+#pragma pack(pop)
+
 #ifdef __cplusplus
+// The x64 sizes: the handle, dwCallbackId and the pointers are 8 bytes, at 4-byte alignment.
 static_assert(sizeof(RASENTRYNAMEA) == 532 && sizeof(RASENTRYNAMEW) == 1048);
-static_assert(sizeof(RASCONNA) == 704 && sizeof(RASCONNW) == 1368);
+static_assert(sizeof(RASCONNA) == 708 && sizeof(RASCONNW) == 1372);
 static_assert(sizeof(RASENTRYA) == 2884 && sizeof(RASENTRYW) == 5616);
-static_assert(sizeof(RASDIALPARAMSA) == 1060 && sizeof(RASDIALPARAMSW) == 2104);
+static_assert(sizeof(RASDIALPARAMSA) == 1064 && sizeof(RASDIALPARAMSW) == 2108);
 static_assert(sizeof(RASCONNSTATUSA) == 288 && sizeof(RASCONNSTATUSW) == 564);
 static_assert(sizeof(RASPPPIPA) == 48 && sizeof(RASPPPIPW) == 80);
 static_assert(sizeof(RASCREDENTIALSA) == 540 && sizeof(RASCREDENTIALSW) == 1068);
-static_assert(sizeof(RASDIALEXTENSIONS) == 28);
+static_assert(sizeof(RASDIALEXTENSIONS) == 44);
 #endif
 
 #ifdef __cplusplus

@@ -35,13 +35,16 @@ typedef struct _charrange {
 
 typedef DWORD(CALLBACK* EDITSTREAMCALLBACK)(DWORD_PTR dwCookie, LPBYTE pbBuff, LONG cb, LONG* pcb);
 
+// The rich edit records are packed to 4 bytes, on x64 too.
+#pragma pack(push, 4)
 typedef struct _editstream {
   DWORD_PTR dwCookie;
   DWORD dwError;
   EDITSTREAMCALLBACK pfnCallback;
 } EDITSTREAM;
+#pragma pack(pop)
 
 #ifdef __cplusplus
 }
-static_assert(sizeof(EDITSTREAM) == 12 && sizeof(CHARRANGE) == 8);
+static_assert(sizeof(EDITSTREAM) == 20 && sizeof(CHARRANGE) == 8);
 #endif

@@ -96,8 +96,7 @@ BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* pExecInfo);
 
 typedef WORD FILEOP_FLAGS;
 
-// The 32-bit layout is byte-packed: fAnyOperationsAborted follows the 16-bit flags directly.
-#pragma pack(push, 1)
+// The x64 layout is naturally aligned (32-bit Windows packs it to bytes).
 typedef struct _SHFILEOPSTRUCTW {
   HWND hwnd;
   UINT wFunc;
@@ -119,7 +118,6 @@ typedef struct _SHFILEOPSTRUCTA {
   LPVOID hNameMappings;
   LPCSTR lpszProgressTitle;
 } SHFILEOPSTRUCTA, *LPSHFILEOPSTRUCTA;
-#pragma pack(pop)
 
 int WINAPI SHFileOperationW(LPSHFILEOPSTRUCTW lpFileOp);
 int WINAPI SHFileOperationA(LPSHFILEOPSTRUCTA lpFileOp);

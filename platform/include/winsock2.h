@@ -3,6 +3,7 @@
 // macro to the machine's own, so that the C library's symbols stay untouched.
 #pragma once
 
+#include <sys/types.h>
 #include <windows.h>
 
 #define WSAAPI WINAPI
@@ -10,7 +11,10 @@
 typedef unsigned char u_char;
 typedef unsigned short u_short;
 typedef unsigned int u_int;
-typedef unsigned long u_long;
+// u_long is 32 bits, as on Windows; the C library's own (64 bits, from <sys/types.h>, included
+// above so that its guard keeps it out from now on) stays under its own name.
+typedef unsigned int winsim_u_long;
+#define u_long winsim_u_long
 typedef UINT_PTR SOCKET;
 
 #define INVALID_SOCKET ((SOCKET)(~0))
@@ -90,15 +94,15 @@ typedef UINT_PTR SOCKET;
 #define WSADESCRIPTION_LEN 256
 #define WSASYS_STATUS_LEN 128
 
-// The 32-bit layout (64-bit Windows puts lpVendorInfo before the texts).
+// The x64 layout: lpVendorInfo stands before the texts (32-bit Windows puts it last).
 typedef struct WSAData {
   WORD wVersion;
   WORD wHighVersion;
-  char szDescription[WSADESCRIPTION_LEN + 1];
-  char szSystemStatus[WSASYS_STATUS_LEN + 1];
   unsigned short iMaxSockets;
   unsigned short iMaxUdpDg;
   char* lpVendorInfo;
+  char szDescription[WSADESCRIPTION_LEN + 1];
+  char szSystemStatus[WSASYS_STATUS_LEN + 1];
 } WSADATA, *LPWSADATA;
 
 typedef struct in_addr {
@@ -129,8 +133,7 @@ typedef struct hostent {
 #define h_addr h_addr_list[0]
 
 #ifdef __cplusplus
-static_assert(sizeof(WSADATA) == 400 && sizeof(in_addr) == 4 && sizeof(hostent) == 16,
-              "the 32-bit Windows socket records");
+static_assert(sizeof(WSADATA) == 408 && sizeof(in_addr) == 4 && sizeof(hostent) == 32, "the x64 socket records");
 #endif
 
 #ifdef __cplusplus

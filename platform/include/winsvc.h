@@ -94,7 +94,7 @@ typedef struct _SERVICE_TABLE_ENTRYA {
   LPSTR lpServiceName;
   LPSERVICE_MAIN_FUNCTIONA lpServiceProc;
 } SERVICE_TABLE_ENTRYA, *LPSERVICE_TABLE_ENTRYA;
-static_assert(sizeof(SERVICE_TABLE_ENTRYA) == 8, "SERVICE_TABLE_ENTRYA is two pointers");
+static_assert(sizeof(SERVICE_TABLE_ENTRYA) == 2 * sizeof(void*), "SERVICE_TABLE_ENTRYA is two pointers");
 
 SC_HANDLE WINAPI OpenSCManagerA(LPCSTR lpMachineName, LPCSTR lpDatabaseName, DWORD dwDesiredAccess);
 SC_HANDLE WINAPI OpenSCManagerW(LPCWSTR lpMachineName, LPCWSTR lpDatabaseName, DWORD dwDesiredAccess);

@@ -20,16 +20,17 @@ void fill_version(OSVERSIONINFOA* info, const edition::Edition& e) {
     std::snprintf(info->szCSDVersion, sizeof info->szCSDVersion, "Service Pack %u", unsigned(e.service_pack));
 }
 
-void fill_system_info(SYSTEM_INFO* info, bool amd64) {
+// The machine is 64-bit Windows and its programs are 64-bit: both calls see the x64 processor.
+void fill_system_info(SYSTEM_INFO* info) {
   constexpr DWORD kProcessors = 2;
   std::memset(info, 0, sizeof *info);
-  info->wProcessorArchitecture = amd64 ? PROCESSOR_ARCHITECTURE_AMD64 : PROCESSOR_ARCHITECTURE_INTEL;
+  info->wProcessorArchitecture = PROCESSOR_ARCHITECTURE_AMD64;
   info->dwPageSize = 4096;
   info->lpMinimumApplicationAddress = reinterpret_cast<LPVOID>(uintptr_t(0x00010000));
-  info->lpMaximumApplicationAddress = reinterpret_cast<LPVOID>(uintptr_t(0x7FFEFFFF));
+  info->lpMaximumApplicationAddress = reinterpret_cast<LPVOID>(uintptr_t(0x7FFFFFEFFFF));
   info->dwActiveProcessorMask = (DWORD_PTR(1) << kProcessors) - 1;
   info->dwNumberOfProcessors = kProcessors;
-  info->dwProcessorType = amd64 ? PROCESSOR_AMD_X8664 : PROCESSOR_INTEL_PENTIUM;
+  info->dwProcessorType = PROCESSOR_AMD_X8664;
   info->dwAllocationGranularity = 65536;
   info->wProcessorLevel = 6;
   info->wProcessorRevision = 0x3A09;
@@ -55,7 +56,6 @@ BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation) {
   return TRUE;
 }
 
-// A 32-bit process on a 64-bit Windows runs under WOW64 and is told of an x86 processor.
-void WINAPI GetSystemInfo(LPSYSTEM_INFO lpSystemInfo) { fill_system_info(lpSystemInfo, false); }
+void WINAPI GetSystemInfo(LPSYSTEM_INFO lpSystemInfo) { fill_system_info(lpSystemInfo); }
 
-void WINAPI GetNativeSystemInfo(LPSYSTEM_INFO lpSystemInfo) { fill_system_info(lpSystemInfo, edition::current().amd64); }
+void WINAPI GetNativeSystemInfo(LPSYSTEM_INFO lpSystemInfo) { fill_system_info(lpSystemInfo); }

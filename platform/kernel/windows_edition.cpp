@@ -32,7 +32,6 @@ Edition current() {
   e.build = number("windows_build", e.build);
   e.service_pack = WORD(number("windows_service_pack", e.service_pack));
   e.product_type = product_type(machine::config("windows_product_type", "workstation"));
-  e.amd64 = machine::config("windows_architecture", "x86") == "amd64";
   e.server_r2 = number("windows_server_r2", 0) != 0;
   return e;
 }

@@ -154,4 +154,4 @@ int WINAPI SHFileOperationA(LPSHFILEOPSTRUCTA op) {
 
 }  // extern "C"
 
-static_assert(sizeof(SHFILEOPSTRUCTW) == 30 && sizeof(SHFILEOPSTRUCTA) == 30);
+static_assert(sizeof(SHFILEOPSTRUCTW) == 56 && sizeof(SHFILEOPSTRUCTA) == 56);

@@ -177,4 +177,4 @@ BOOL WINAPI ShellExecuteExA(SHELLEXECUTEINFOA* info) {
 
 }  // extern "C"
 
-static_assert(sizeof(SHELLEXECUTEINFOW) == 60 && sizeof(SHELLEXECUTEINFOA) == 60);
+static_assert(sizeof(SHELLEXECUTEINFOW) == 112 && sizeof(SHELLEXECUTEINFOA) == 112);

@@ -23,7 +23,7 @@ int boot_command(const Args& args) {
     if (service && StartServiceA(service, 0, nullptr)) {
       std::printf("%s started\n", ansi.c_str());
     } else if (GetLastError() != ERROR_SERVICE_ALREADY_RUNNING) {
-      std::fprintf(stderr, "winsim: %s could not be started: error %lu\n", ansi.c_str(), GetLastError());
+      std::fprintf(stderr, "winsim: %s could not be started: error %u\n", ansi.c_str(), GetLastError());
       code = 1;
     }
     if (service) CloseServiceHandle(service);

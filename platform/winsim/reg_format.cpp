@@ -64,7 +64,7 @@ std::string reg_type_name(DWORD type) {
     case REG_QWORD: return "REG_QWORD";
     default: {
       char number[16];
-      std::snprintf(number, sizeof number, "0x%lx", type);
+      std::snprintf(number, sizeof number, "0x%x", type);
       return number;
     }
   }

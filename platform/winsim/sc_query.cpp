@@ -37,17 +37,17 @@ std::string type_name(DWORD type) {
 
 void print_status(const std::string& name, const SERVICE_STATUS& s) {
   std::printf("\nSERVICE_NAME: %s\n", name.c_str());
-  std::printf("        TYPE               : %lx  %s\n", s.dwServiceType, type_name(s.dwServiceType).c_str());
-  std::printf("        STATE              : %lu  %s\n", s.dwCurrentState, state_name(s.dwCurrentState));
+  std::printf("        TYPE               : %x  %s\n", s.dwServiceType, type_name(s.dwServiceType).c_str());
+  std::printf("        STATE              : %u  %s\n", s.dwCurrentState, state_name(s.dwCurrentState));
   if (s.dwCurrentState != SERVICE_STOPPED)
     std::printf("                                (%s, %s, %s)\n",
                 s.dwControlsAccepted & SERVICE_ACCEPT_STOP ? "STOPPABLE" : "NOT_STOPPABLE",
                 s.dwControlsAccepted & SERVICE_ACCEPT_PAUSE_CONTINUE ? "PAUSABLE" : "NOT_PAUSABLE",
                 s.dwControlsAccepted & SERVICE_ACCEPT_SHUTDOWN ? "ACCEPTS_SHUTDOWN" : "IGNORES_SHUTDOWN");
-  std::printf("        WIN32_EXIT_CODE    : %lu  (0x%lx)\n", s.dwWin32ExitCode, s.dwWin32ExitCode);
-  std::printf("        SERVICE_EXIT_CODE  : %lu  (0x%lx)\n", s.dwServiceSpecificExitCode, s.dwServiceSpecificExitCode);
-  std::printf("        CHECKPOINT         : 0x%lx\n", s.dwCheckPoint);
-  std::printf("        WAIT_HINT          : 0x%lx\n", s.dwWaitHint);
+  std::printf("        WIN32_EXIT_CODE    : %u  (0x%x)\n", s.dwWin32ExitCode, s.dwWin32ExitCode);
+  std::printf("        SERVICE_EXIT_CODE  : %u  (0x%x)\n", s.dwServiceSpecificExitCode, s.dwServiceSpecificExitCode);
+  std::printf("        CHECKPOINT         : 0x%x\n", s.dwCheckPoint);
+  std::printf("        WAIT_HINT          : 0x%x\n", s.dwWaitHint);
 }
 
 }  // namespace
@@ -63,7 +63,7 @@ int sc_command(const Args& args) {
   if (service) CloseServiceHandle(service);
   if (manager) CloseServiceHandle(manager);
   if (!ok) {
-    std::printf("[SC] EnumQueryServicesStatus:OpenService FAILED %lu:\n\n", error);
+    std::printf("[SC] EnumQueryServicesStatus:OpenService FAILED %u:\n\n", error);
     if (error == ERROR_SERVICE_DOES_NOT_EXIST)
       std::printf("The specified service does not exist as an installed service.\n\n");
     return 1;

@@ -1,4 +1,4 @@
-// The version record and the processor information, as a 32-bit program sees them.
+// The version record and the processor information, as a 64-bit program sees them.
 #include <windows.h>
 
 #include <cstring>
@@ -36,13 +36,12 @@ TEST_F(SystemInfoTest, TheRecordSizeChoosesTheShortOrTheExtendedForm) {
   EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
 }
 
-TEST_F(SystemInfoTest, OnA64BitEditionOnlyTheNativeCallNamesAmd64) {
-  winsim::machine::set_config("windows_architecture", "amd64");
+TEST_F(SystemInfoTest, A64BitProgramSeesTheX64ProcessorThroughBothCalls) {
   winsim::machine::set_config("windows_version", "5.2");
   winsim::machine::set_config("windows_product_type", "server");
   SYSTEM_INFO wow = {}, native = {};
   GetSystemInfo(&wow);
-  EXPECT_EQ(wow.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_INTEL);
+  EXPECT_EQ(wow.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_AMD64);
   EXPECT_EQ(wow.dwPageSize, 4096u);
   EXPECT_GE(wow.dwNumberOfProcessors, 1u);
   // Programs that must run on Windows versions without it look the native call up at run time.

@@ -14,7 +14,7 @@ int main(int argc, char** argv) {
   HANDLE h = CreateFileA(argv[1], access, DWORD(std::strtoul(argv[3], nullptr, 0)), nullptr, OPEN_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL, nullptr);
   if (h == INVALID_HANDLE_VALUE) {
-    std::printf("error %lu\n", GetLastError());
+    std::printf("error %u\n", GetLastError());
     return 1;
   }
   std::printf("open\n");

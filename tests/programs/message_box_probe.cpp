@@ -9,6 +9,6 @@ int main() {
   std::printf("%d\n", MessageBoxW(nullptr, L"Save changes?", L"Caf\u00E9", MB_YESNOCANCEL | MB_DEFBUTTON2));
   std::printf("%d\n", MessageBoxExW(nullptr, L"Retry?", L"Pardex", MB_RETRYCANCEL | MB_ICONERROR | MB_DEFBUTTON3, 0));
   int answer = MessageBoxA(nullptr, "never shown", "x", 7);
-  std::printf("%d %lu\n", answer, GetLastError());
+  std::printf("%d %u\n", answer, GetLastError());
   return 0;
 }

@@ -32,7 +32,7 @@ int main(int argc, char** argv) {
   DWORD result = RasGetEntryDialParamsA(NULL, &params, &stored);
   HRASCONN connection = NULL;
   if (result == ERROR_SUCCESS) result = RasDialA(NULL, NULL, &params, 0, NULL, &connection);
-  printf("dial=%lu handle=%lu\n", result, (unsigned long)(uintptr_t)connection);
+  printf("dial=%u handle=%llu\n", result, static_cast<unsigned long long>(reinterpret_cast<uintptr_t>(connection)));
   fflush(stdout);
   DWORD wait_ms = DWORD(strtoul(argv[2], NULL, 10));
   if (result != ERROR_SUCCESS || wait_ms == 0) return int(result);

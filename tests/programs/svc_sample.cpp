@@ -60,7 +60,7 @@ int main(int argc, char** argv) {
   char name[] = "";
   SERVICE_TABLE_ENTRYA table[] = {{name, service_main}, {nullptr, nullptr}};
   if (!StartServiceCtrlDispatcherA(table)) {
-    std::printf("%lu\n", GetLastError());
+    std::printf("%u\n", GetLastError());
     return 1;
   }
   return 0;

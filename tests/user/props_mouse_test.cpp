@@ -34,7 +34,7 @@ class Desk : public DeskTest {
   }
   HWND child(LPCWSTR cls, DWORD style, int id) {
     return CreateWindowExW(0, cls, L"link", WS_CHILD | WS_VISIBLE | style, 10, 10 + 30 * id, 100, 20, top_,
-                           HMENU(id), nullptr, nullptr);
+                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
   }
   HWND top_ = nullptr;
 };

@@ -4,14 +4,16 @@
 #include <string.h>
 
 #include "atlstr.h"
+#include "record_size.h"
 
 namespace {
 
-const DWORD kRasDialParamsSize = 2104;
-const DWORD kRasConnStatusSize = 564;
 // The sizes of the older layouts, which every later version of RAS accepts; a newer SDK's
 // records only grow at their end.
-static_assert(sizeof(RASDIALPARAMSW) >= kRasDialParamsSize && sizeof(RASCONNSTATUSW) >= kRasConnStatusSize);
+const DWORD kRasDialParamsSize = SIZEOF_THROUGH(RASDIALPARAMSW, dwCallbackId);
+const DWORD kRasConnStatusSize = SIZEOF_THROUGH(RASCONNSTATUSW, szPhoneNumber);
+WIN32_RECORD_SIZE(kRasDialParamsSize, 2104);
+WIN32_RECORD_SIZE(kRasConnStatusSize, 564);
 const int kErrorTextLength = 512;
 const int kMessageLength = 700;
 

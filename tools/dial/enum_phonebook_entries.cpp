@@ -1,11 +1,13 @@
 #include <raserror.h>
 
 #include "dial_entry.h"
+#include "record_size.h"
 
 namespace {
 
-const DWORD kRasEntryNameSize = 1048;
-static_assert(sizeof(RASENTRYNAMEW) == kRasEntryNameSize);
+// The callers step through the records as an array, so they are the SDK's whole structure.
+const DWORD kRasEntryNameSize = sizeof(RASENTRYNAMEW);
+WIN32_RECORD_SIZE(kRasEntryNameSize, 1048);
 const int kMaxAttempts = 30;
 
 }  // namespace

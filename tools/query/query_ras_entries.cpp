@@ -7,16 +7,18 @@
 #include <vector>
 
 #include "ras_entry_info.h"
+#include "record_size.h"
 
 namespace {
 
-const DWORD kRasConnSize = 1368;
-const DWORD kRasEntryNameSize = 1048;
-const DWORD kRasEntrySize = 5616;
 // The sizes of the older layouts, which every later version of RAS accepts; a newer SDK's
 // records only grow at their end, so records in a buffer stand kRas...Size bytes apart.
-static_assert(sizeof(RASCONNW) >= kRasConnSize && sizeof(RASENTRYNAMEW) >= kRasEntryNameSize &&
-              sizeof(RASENTRYW) >= kRasEntrySize);
+const DWORD kRasConnSize = SIZEOF_THROUGH(RASCONNW, luid);
+const DWORD kRasEntryNameSize = SIZEOF_THROUGH(RASENTRYNAMEW, szPhonebookPath);
+const DWORD kRasEntrySize = SIZEOF_THROUGH(RASENTRYW, dwRedialPause);
+WIN32_RECORD_SIZE(kRasConnSize, 1368);
+WIN32_RECORD_SIZE(kRasEntryNameSize, 1048);
+WIN32_RECORD_SIZE(kRasEntrySize, 5616);
 
 struct Question {
   bool bGroupA, bGroupB, bGroupX, bServers, bConnected;

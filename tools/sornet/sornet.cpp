@@ -77,7 +77,7 @@ int main(int argc, char* argv[]) {
     if (dwResult == ERROR_SUCCESS) {
       printf("Removed %s (%s)\n", entry.szEntryName, entry.szPhonebookPath);
     } else {
-      fprintf(stderr, "sornet: %s cannot be removed: error %lu\n", entry.szEntryName, dwResult);
+      fprintf(stderr, "sornet: %s cannot be removed: error %lu\n", entry.szEntryName, static_cast<unsigned long>(dwResult));
       nExitCode = 1;
     }
   }

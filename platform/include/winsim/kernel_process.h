@@ -83,8 +83,8 @@ typedef struct _PROCESS_INFORMATION {
 } PROCESS_INFORMATION, *PPROCESS_INFORMATION, *LPPROCESS_INFORMATION;
 
 #ifdef __cplusplus
-static_assert(sizeof(STARTUPINFOA) == 68 && sizeof(STARTUPINFOW) == 68, "STARTUPINFO is 68 bytes on Win32");
-static_assert(sizeof(PROCESS_INFORMATION) == 16, "PROCESS_INFORMATION is 16 bytes on Win32");
+static_assert(sizeof(STARTUPINFOA) == 104 && sizeof(STARTUPINFOW) == 104, "STARTUPINFO is 104 bytes on x64");
+static_assert(sizeof(PROCESS_INFORMATION) == 24, "PROCESS_INFORMATION is 24 bytes on x64");
 #endif
 
 #ifdef __cplusplus

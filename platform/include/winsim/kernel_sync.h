@@ -35,7 +35,7 @@
 typedef DWORD(WINAPI* PTHREAD_START_ROUTINE)(LPVOID lpThreadParameter);
 typedef PTHREAD_START_ROUTINE LPTHREAD_START_ROUTINE;
 
-// The 32-bit Windows layout; the members are the platform's own bookkeeping:
+// The x64 layout; the members are the platform's own bookkeeping:
 // LockCount 0 free, 1 held, 2 held with waiters; OwningThread the owner's thread id.
 typedef struct _RTL_CRITICAL_SECTION {
   PVOID DebugInfo;
@@ -47,7 +47,7 @@ typedef struct _RTL_CRITICAL_SECTION {
 } RTL_CRITICAL_SECTION, CRITICAL_SECTION, *PCRITICAL_SECTION, *LPCRITICAL_SECTION;
 
 #ifdef __cplusplus
-static_assert(sizeof(CRITICAL_SECTION) == 24, "CRITICAL_SECTION has its 32-bit Windows size");
+static_assert(sizeof(CRITICAL_SECTION) == 40, "CRITICAL_SECTION has its x64 size");
 extern "C" {
 #endif
 

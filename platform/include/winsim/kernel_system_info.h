@@ -62,15 +62,14 @@ typedef struct _SYSTEM_INFO {
 } SYSTEM_INFO, *LPSYSTEM_INFO;
 
 #ifdef __cplusplus
-static_assert(sizeof(OSVERSIONINFOA) == 148, "OSVERSIONINFOA has its 32-bit Windows size");
-static_assert(sizeof(OSVERSIONINFOEXA) == 156, "OSVERSIONINFOEXA has its 32-bit Windows size");
-static_assert(sizeof(SYSTEM_INFO) == 36, "SYSTEM_INFO has its 32-bit Windows size");
+static_assert(sizeof(OSVERSIONINFOA) == 148 && sizeof(OSVERSIONINFOEXA) == 156);
+static_assert(sizeof(SYSTEM_INFO) == 48, "SYSTEM_INFO has its x64 size");
 extern "C" {
 #endif
 
 // Fills the short or the extended record, told apart by dwOSVersionInfoSize.
 BOOL WINAPI GetVersionExA(LPOSVERSIONINFOA lpVersionInformation);
-// As a 32-bit process sees the machine: on a 64-bit Windows an x86 processor.
+// A 64-bit program on 64-bit Windows: both calls tell of the x64 processor.
 void WINAPI GetSystemInfo(LPSYSTEM_INFO lpSystemInfo);
 // The machine's own processor architecture.
 void WINAPI GetNativeSystemInfo(LPSYSTEM_INFO lpSystemInfo);

@@ -1,5 +1,6 @@
-// Basic Win32 types for the simulated machine, with the sizes of 32-bit Windows
-// (the Linux build is an i386 build with 16-bit wchar_t).
+// Basic Win32 types for the simulated machine: the 64-bit Windows data model (LLP64) on the
+// LP64 host. The 32-bit integer types are int-based, since long is 64 bits here; pointers,
+// handles and the *_PTR types are pointer-sized; wchar_t is 16 bits (-fshort-wchar).
 #pragma once
 
 #include <stddef.h>
@@ -28,9 +29,9 @@ typedef int BOOL;
 typedef unsigned char BYTE;
 typedef unsigned char BOOLEAN;
 typedef unsigned short WORD;
-typedef unsigned long DWORD;
-typedef long LONG;
-typedef unsigned long ULONG;
+typedef unsigned int DWORD;
+typedef int LONG;
+typedef unsigned int ULONG;
 typedef short SHORT;
 typedef unsigned short USHORT;
 typedef int INT;
@@ -41,10 +42,11 @@ typedef wchar_t WCHAR;
 typedef long long LONGLONG;
 typedef unsigned long long ULONGLONG;
 typedef unsigned long long DWORD64;
-typedef int INT_PTR;
-typedef unsigned int UINT_PTR;
-typedef long LONG_PTR;
-typedef unsigned long ULONG_PTR;
+// Pointer-sized as the host's intptr_t, so that SIZE_T is size_t as on Windows.
+typedef intptr_t INT_PTR;
+typedef uintptr_t UINT_PTR;
+typedef intptr_t LONG_PTR;
+typedef uintptr_t ULONG_PTR;
 typedef ULONG_PTR DWORD_PTR;
 typedef ULONG_PTR SIZE_T;
 typedef LONG_PTR SSIZE_T;
@@ -184,15 +186,26 @@ typedef struct _OVERLAPPED {
 } OVERLAPPED, *LPOVERLAPPED;
 
 typedef struct _GUID {
-  unsigned long Data1;
+  DWORD Data1;
   unsigned short Data2;
   unsigned short Data3;
   unsigned char Data4[8];
 } GUID;
 
 #ifdef __cplusplus
-static_assert(sizeof(DWORD) == 4 && sizeof(WCHAR) == 2 && sizeof(HANDLE) == 4,
-              "the Linux build must have the 32-bit Windows data model");
+static_assert(sizeof(void*) == 8, "the Linux build is for a 64-bit host");
+static_assert(sizeof(BYTE) == 1 && sizeof(WORD) == 2 && sizeof(WCHAR) == 2);
+static_assert(sizeof(DWORD) == 4 && sizeof(LONG) == 4 && sizeof(ULONG) == 4 && sizeof(INT) == 4 &&
+                  sizeof(UINT) == 4 && sizeof(BOOL) == 4,
+              "the 32-bit integer types of Windows");
+static_assert(sizeof(HANDLE) == sizeof(void*) && sizeof(HWND) == sizeof(void*) &&
+                  sizeof(INT_PTR) == sizeof(void*) && sizeof(UINT_PTR) == sizeof(void*) &&
+                  sizeof(LONG_PTR) == sizeof(void*) && sizeof(ULONG_PTR) == sizeof(void*) &&
+                  sizeof(DWORD_PTR) == sizeof(void*) && sizeof(SIZE_T) == sizeof(void*) &&
+                  sizeof(WPARAM) == sizeof(void*) && sizeof(LPARAM) == sizeof(void*) &&
+                  sizeof(LRESULT) == sizeof(void*),
+              "handles and the pointer-sized types of 64-bit Windows");
 static_assert(sizeof(FILETIME) == 8 && sizeof(SYSTEMTIME) == 16 && sizeof(LARGE_INTEGER) == 8);
-static_assert(sizeof(SECURITY_ATTRIBUTES) == 12 && sizeof(OVERLAPPED) == 20 && sizeof(GUID) == 16);
+static_assert(sizeof(SECURITY_ATTRIBUTES) == 24 && sizeof(OVERLAPPED) == 32 && sizeof(GUID) == 16,
+              "the x64 layouts");
 #endif

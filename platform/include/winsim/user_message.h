@@ -203,5 +203,5 @@ LONG WINAPI GetMessageTime(void);
 #endif
 
 #ifdef __cplusplus
-static_assert(sizeof(MSG) == 28);
+static_assert(sizeof(MSG) == 48);
 #endif

@@ -392,5 +392,5 @@ DWORD WINAPI GetSysColor(int nIndex);
 #endif
 
 #ifdef __cplusplus
-static_assert(sizeof(WNDCLASSW) == 40 && sizeof(WNDCLASSEXW) == 48 && sizeof(CREATESTRUCTW) == 48);
+static_assert(sizeof(WNDCLASSW) == 72 && sizeof(WNDCLASSEXW) == 80 && sizeof(CREATESTRUCTW) == 80);
 #endif
