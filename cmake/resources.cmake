@@ -4,7 +4,13 @@
 # as the module's resources (several scripts are joined into one image).
 # Dependencies: headers the script includes (a depfile from the preprocessor), every icon,
 # bitmap, cursor and manifest beside the script, and the files named by DEPENDS.
-find_program(TARVOLT_WINDRES NAMES i686-w64-mingw32-windres REQUIRED)
+# The Windows builds take their toolchain's windres (COFF of their architecture); the .res format
+# the Linux build embeds is the same from either.
+if(WIN32)
+  find_program(TARVOLT_WINDRES NAMES ${CMAKE_RC_COMPILER} REQUIRED)
+else()
+  find_program(TARVOLT_WINDRES NAMES i686-w64-mingw32-windres x86_64-w64-mingw32-windres REQUIRED)
+endif()
 set(TARVOLT_EMBED_SCRIPT ${CMAKE_CURRENT_LIST_DIR}/embed_resources.cmake)
 
 function(tarvolt_resources target)

@@ -1,5 +1,6 @@
 #include "string_format.h"
 
+#include <stdint.h>
 #include <stdio.h>
 
 #include <string>
@@ -10,7 +11,8 @@
 namespace framework {
 namespace {
 
-enum class ArgSize { kDefault, kChar, kShort, kLong, kLongLong, kLongDouble };
+// kLong is Windows' long, 32 bits in every build; kPointer is as wide as a pointer.
+enum class ArgSize { kDefault, kChar, kShort, kLong, kLongLong, kPointer, kLongDouble };
 enum class TextWidth { kOwn, kNarrow, kWide };
 
 struct Directive {
@@ -112,14 +114,16 @@ class Formatter {
         return p + 1;
       case 'z':
       case 't':
-        return p + 1;  // size_t and ptrdiff_t are 32 bits wide
+        directive.size = ArgSize::kPointer;  // size_t and ptrdiff_t
+        return p + 1;
       case 'I':
         if (p[1] == '6' && p[2] == '4') {
           directive.size = ArgSize::kLongLong;
           return p + 3;
         }
         if (p[1] == '3' && p[2] == '2') return p + 3;
-        return p + 1;  // pointer-sized: 32 bits
+        directive.size = ArgSize::kPointer;
+        return p + 1;
       default:
         return p;
     }
@@ -185,9 +189,11 @@ class Formatter {
       case ArgSize::kShort:
         return static_cast<short>(va_arg(args_, int));
       case ArgSize::kLong:
-        return va_arg(args_, long);
+        return va_arg(args_, int32_t);
       case ArgSize::kLongLong:
         return va_arg(args_, long long);
+      case ArgSize::kPointer:
+        return va_arg(args_, intptr_t);
       default:
         return va_arg(args_, int);
     }
@@ -199,9 +205,11 @@ class Formatter {
       case ArgSize::kShort:
         return static_cast<unsigned short>(va_arg(args_, unsigned int));
       case ArgSize::kLong:
-        return va_arg(args_, unsigned long);
+        return va_arg(args_, uint32_t);
       case ArgSize::kLongLong:
         return va_arg(args_, unsigned long long);
+      case ArgSize::kPointer:
+        return va_arg(args_, uintptr_t);
       default:
         return va_arg(args_, unsigned int);
     }

@@ -3,8 +3,9 @@
 //   %s and %c take text of the output's own width, %S and %C of the other width; the prefixes
 //   h (narrow) and l or w (wide) name the width explicitly; text of the other width converts
 //   through the ANSI code page; a null string prints "(null)".
-//   Integers take the sizes hh, h, l, ll, I64, I32, I, j, z and t; %p prints the pointer as
-//   eight upper-case hexadecimal digits. Flags, width, precision and '*' follow the C rules.
+//   Integers take the sizes hh, h, l, ll, I64, I32, I, j, z and t: l is 32 bits as Windows' long
+//   is, I, z and t are as wide as a pointer; %p prints the pointer as upper-case hexadecimal
+//   digits, two for each of its bytes. Flags, width, precision and '*' follow the C rules.
 // The C library's wide functions cannot serve (wchar_t is 16 bits here), hence one formatter.
 #pragma once
 

@@ -35,9 +35,23 @@ TEST(CStringFormatTest, IntegersFlagsWidthAndPrecision) {
   EXPECT_STREQ(A("%hd %hhd %hu", 65537, 257, 65535 + 2), "1 1 1");
   EXPECT_STREQ(A("%I64d %lld %I64u", -5000000000LL, 5000000000LL, 18000000000000000000ULL),
                "-5000000000 5000000000 18000000000000000000");
-  EXPECT_STREQ(A("%I32d %ld %Iu", -1, -2L, 3u), "-1 -2 3");
-  EXPECT_STREQ(A("%p", reinterpret_cast<void*>(0x12ABCD)), "0012ABCD");
   EXPECT_STREQ(A("100%% %c%c", 'o', 'k'), "100% ok");
+}
+
+// Windows' sizes: l is 32 bits as its LONG and DWORD are, I, z and t are as wide as a pointer.
+// A directive that read the wrong width would shift every argument after it.
+TEST(CStringFormatTest, SizesReadTheWindowsWidths) {
+  EXPECT_STREQ(A("%lu %ld %lx|%d", DWORD(4000000000u), LONG(-2), ULONG(0xFFFFFFFFu), 7), "4000000000 -2 ffffffff|7");
+  EXPECT_STREQ(A("%I32d %I32u|%d", -1, 4000000000u, 8), "-1 4000000000|8");
+  const SIZE_T big = sizeof(void*) == 8 ? SIZE_T(0x123456789ULL) : SIZE_T(0x12345678u);
+  const char* expected = sizeof(void*) == 8 ? "4886718345 123456789 4886718345|9" : "305419896 12345678 305419896|9";
+  EXPECT_STREQ(A("%Iu %Ix %zu|%d", big, big, big, 9), expected);
+  EXPECT_STREQ(A("%Id %td|%d", INT_PTR(-3), INT_PTR(-4), 10), "-3 -4|10");
+  // %p: two upper-case digits for each byte of the pointer.
+  CStringA pointer = A("%p", reinterpret_cast<void*>(0x12ABCD));
+  EXPECT_EQ(pointer.GetLength(), int(2 * sizeof(void*)));
+  EXPECT_STREQ(pointer.Right(8), "0012ABCD");
+  EXPECT_EQ(pointer.Left(pointer.GetLength() - 8).SpanIncluding("0"), pointer.Left(pointer.GetLength() - 8));
 }
 
 TEST(CStringFormatTest, FloatingPoint) {

@@ -34,10 +34,10 @@ TEST(WideFormatTest, IntegersInEveryWidth) {
   s.Format(L"%d %i %u %x %X %o %#x %+d %05d %-4d|", -42, 7, 3000000000u, 255, 0xBEEF, 8, 255, 5, -12, 3);
   EXPECT_EQ(U(s), u"-42 7 3000000000 ff BEEF 10 0xff +5 -0012 3   |");
   s.Format(L"%I64d %I64u %lld %I64x %ld %hd %I32d %Iu", -5000000000LL, 18000000000000000000ULL, 5000000000LL,
-           0x123456789ABCULL, -2L, 65537, -1, 4u);
+           0x123456789ABCULL, LONG(-2), 65537, -1, SIZE_T(4));
   EXPECT_EQ(U(s), u"-5000000000 18000000000000000000 5000000000 123456789abc -2 1 -1 4");
-  s.Format(L"%.3d|%8.3d|%p|%%|%5.1f", 7, -7, reinterpret_cast<void*>(0xABCDEF), 2.26);
-  EXPECT_EQ(U(s), u"007|    -007|00ABCDEF|%|  2.3");
+  s.Format(L"%.3d|%8.3d|%lu|%%|%5.1f", 7, -7, DWORD(0xABCDEF), 2.26);
+  EXPECT_EQ(U(s), u"007|    -007|11259375|%|  2.3");
 }
 
 TEST(WideFormatTest, LongResultsAndOwnText) {

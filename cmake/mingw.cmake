@@ -1,7 +1,11 @@
-# The Windows build: mingw-w64 for 32-bit x86, against the real SDK headers and import libraries.
+# The Windows builds: mingw-w64 against the real SDK headers and import libraries, for 32-bit x86
+# (TARVOLT_WINDOWS_ARCH i686, the default) or x64 (x86_64).
 set(CMAKE_SYSTEM_NAME Windows)
-set(CMAKE_SYSTEM_PROCESSOR i686)
-set(TOOLCHAIN_PREFIX i686-w64-mingw32)
+if(NOT TARVOLT_WINDOWS_ARCH)
+  set(TARVOLT_WINDOWS_ARCH i686)
+endif()
+set(CMAKE_SYSTEM_PROCESSOR ${TARVOLT_WINDOWS_ARCH})
+set(TOOLCHAIN_PREFIX ${TARVOLT_WINDOWS_ARCH}-w64-mingw32)
 set(CMAKE_C_COMPILER ${TOOLCHAIN_PREFIX}-gcc)
 set(CMAKE_CXX_COMPILER ${TOOLCHAIN_PREFIX}-g++)
 set(CMAKE_RC_COMPILER ${TOOLCHAIN_PREFIX}-windres)
