@@ -18,12 +18,12 @@ namespace {
 class ProcessWindows : public Target {
  public:
   std::vector<WindowInfo> top_level_windows() override { return automation::top_level_windows(); }
-  std::vector<WindowInfo> controls(uint32_t hwnd) override { return automation::controls(hwnd); }
-  bool type_text(uint32_t hwnd, const std::u16string& text) override { return automation::type_text(hwnd, text); }
-  bool click(uint32_t hwnd) override { return automation::click(hwnd); }
-  bool press_key(uint32_t hwnd, uint16_t key) override { return automation::press_key(hwnd, key); }
-  bool close(uint32_t hwnd) override { return automation::close(hwnd); }
-  bool screenshot(uint32_t hwnd, const std::string& png) override { return automation::screenshot(hwnd, png); }
+  std::vector<WindowInfo> controls(WindowHandle hwnd) override { return automation::controls(hwnd); }
+  bool type_text(WindowHandle hwnd, const std::u16string& text) override { return automation::type_text(hwnd, text); }
+  bool click(WindowHandle hwnd) override { return automation::click(hwnd); }
+  bool press_key(WindowHandle hwnd, uint16_t key) override { return automation::press_key(hwnd, key); }
+  bool close(WindowHandle hwnd) override { return automation::close(hwnd); }
+  bool screenshot(WindowHandle hwnd, const std::string& png) override { return automation::screenshot(hwnd, png); }
 };
 
 ProcessIdentity identity() {

@@ -15,11 +15,27 @@ int hex_digit(char c) {
   return -1;
 }
 
-std::optional<uint32_t> parse_digits(std::string_view text, int base) {
-  uint32_t value = 0;
+template <class Number = uint32_t>
+std::optional<Number> parse_digits(std::string_view text, int base) {
+  Number value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, base);
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   return value;
+}
+
+// As many hex digits as the type holds at most, an optional 0x before them.
+template <class Number>
+std::optional<Number> parse_hex_digits(std::string_view text) {
+  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.remove_prefix(2);
+  if (text.size() > 2 * sizeof(Number)) return std::nullopt;
+  return parse_digits<Number>(text, 16);
+}
+
+// Eight digits at least, capitals.
+std::string hex_digits(uint64_t value) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%08llX", static_cast<unsigned long long>(value));
+  return text;
 }
 
 std::optional<bool> parse_flag(std::string_view text) {
@@ -130,17 +146,13 @@ std::optional<ReplyHeader> decode_reply_header(std::string_view line) {
   return std::nullopt;
 }
 
-std::string hex8(uint32_t value) {
-  char text[9];
-  std::snprintf(text, sizeof text, "%08X", unsigned(value));
-  return text;
-}
+std::string hex8(uint32_t value) { return hex_digits(value); }
 
-std::optional<uint32_t> parse_hex(std::string_view text) {
-  if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) text.remove_prefix(2);
-  if (text.size() > 8) return std::nullopt;
-  return parse_digits(text, 16);
-}
+std::optional<uint32_t> parse_hex(std::string_view text) { return parse_hex_digits<uint32_t>(text); }
+
+std::string handle_text(WindowHandle value) { return hex_digits(value); }
+
+std::optional<WindowHandle> parse_handle(std::string_view text) { return parse_hex_digits<WindowHandle>(text); }
 
 std::optional<uint32_t> parse_number(std::string_view text) {
   if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) return parse_hex(text);
@@ -148,7 +160,7 @@ std::optional<uint32_t> parse_number(std::string_view text) {
 }
 
 Fields window_record(const WindowInfo& w) {
-  return {hex8(w.hwnd),         hex8(w.parent),         std::to_string(w.id),    w.class_name,
+  return {handle_text(w.hwnd),  handle_text(w.parent),  std::to_string(w.id),    w.class_name,
           w.text,               hex8(w.style),          hex8(w.exstyle),         std::to_string(w.x),
           std::to_string(w.y),  std::to_string(w.cx),   std::to_string(w.cy),    w.visible ? "1" : "0",
           w.enabled ? "1" : "0", w.focused ? "1" : "0"};
@@ -156,7 +168,8 @@ Fields window_record(const WindowInfo& w) {
 
 std::optional<WindowInfo> window_from_record(const Fields& r) {
   if (r.size() != 14) return std::nullopt;
-  auto hwnd = parse_hex(r[0]), parent = parse_hex(r[1]), style = parse_hex(r[5]), exstyle = parse_hex(r[6]);
+  auto hwnd = parse_handle(r[0]), parent = parse_handle(r[1]);
+  auto style = parse_hex(r[5]), exstyle = parse_hex(r[6]);
   auto id = parse_digits(r[2], 10);
   auto x = parse_int(r[7]), y = parse_int(r[8]), cx = parse_int(r[9]), cy = parse_int(r[10]);
   auto visible = parse_flag(r[11]), enabled = parse_flag(r[12]), focused = parse_flag(r[13]);

@@ -48,10 +48,14 @@ struct ReplyHeader {
 };
 std::optional<ReplyHeader> decode_reply_header(std::string_view line);
 
-// "0001002A": window handles and styles, as the Windows tools show them.
+// "50010080": styles, as the Windows tools show them.
 std::string hex8(uint32_t value);
 // Eight hex digits at most, an optional 0x before them.
 std::optional<uint32_t> parse_hex(std::string_view text);
+// "0001002A": a window handle in eight hex digits, more when its value needs them (up to 16).
+std::string handle_text(WindowHandle value);
+// Sixteen hex digits at most, an optional 0x before them.
+std::optional<WindowHandle> parse_handle(std::string_view text);
 // Decimal, or hex after 0x.
 std::optional<uint32_t> parse_number(std::string_view text);
 

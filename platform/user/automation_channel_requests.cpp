@@ -7,13 +7,13 @@
 namespace winsim::user::automation {
 namespace {
 
-std::string window_name(uint32_t hwnd) { return "window " + hex8(hwnd); }
+std::string window_name(WindowHandle hwnd) { return "window " + handle_text(hwnd); }
 
 Reply bad_request(const Fields& request) {
   return Reply::error(Failure::BadRequest, "malformed request '" + join_fields(request) + "'");
 }
 
-bool owns(Target& target, uint32_t hwnd) {
+bool owns(Target& target, WindowHandle hwnd) {
   for (const WindowInfo& top : target.top_level_windows()) {
     if (top.hwnd == hwnd) return true;
     auto children = target.controls(top.hwnd);
@@ -39,7 +39,7 @@ Reply done_or_refused(bool done, const std::string& what) {
 }
 
 // Requests that act on a control named by its window and id.
-Reply control_action(Target& target, const Fields& request, uint32_t hwnd) {
+Reply control_action(Target& target, const Fields& request, WindowHandle hwnd) {
   auto id = parse_number(request[2]);
   if (!id) return bad_request(request);
   auto controls = target.controls(hwnd);
@@ -69,7 +69,7 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
   auto known = std::find_if(std::begin(kWindowVerbs), std::end(kWindowVerbs),
                             [&](const auto& v) { return verb == v.first; });
   if (known == std::end(kWindowVerbs)) return Reply::error(Failure::BadRequest, "unknown request '" + verb + "'");
-  auto hwnd = arity >= 1 ? parse_hex(request[1]) : std::nullopt;
+  auto hwnd = arity >= 1 ? parse_handle(request[1]) : std::nullopt;
   if (!hwnd || arity != known->second + 1) return bad_request(request);
   if (!owns(target, *hwnd)) return Reply::error(Failure::NotFound, "no " + window_name(*hwnd));
 

@@ -21,12 +21,12 @@ class Target {
  public:
   virtual ~Target() = default;
   virtual std::vector<WindowInfo> top_level_windows() = 0;
-  virtual std::vector<WindowInfo> controls(uint32_t hwnd) = 0;
-  virtual bool type_text(uint32_t hwnd, const std::u16string& text) = 0;
-  virtual bool click(uint32_t hwnd) = 0;
-  virtual bool press_key(uint32_t hwnd, uint16_t virtual_key) = 0;
-  virtual bool close(uint32_t hwnd) = 0;
-  virtual bool screenshot(uint32_t hwnd, const std::string& png_path) = 0;
+  virtual std::vector<WindowInfo> controls(WindowHandle hwnd) = 0;
+  virtual bool type_text(WindowHandle hwnd, const std::u16string& text) = 0;
+  virtual bool click(WindowHandle hwnd) = 0;
+  virtual bool press_key(WindowHandle hwnd, uint16_t virtual_key) = 0;
+  virtual bool close(WindowHandle hwnd) = 0;
+  virtual bool screenshot(WindowHandle hwnd, const std::string& png_path) = 0;
 };
 
 struct ProcessIdentity {

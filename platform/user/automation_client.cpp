@@ -108,54 +108,58 @@ DesktopListing DesktopClient::windows() const {
   return listing;
 }
 
-uint32_t DesktopClient::owner_of(uint32_t hwnd) const {
+uint32_t DesktopClient::owner_of(WindowHandle hwnd) const {
   std::string silent;
   for (uint32_t pid : processes()) {
-    Reply reply = request(pid, {"owns", hex8(hwnd)});
+    Reply reply = request(pid, {"owns", handle_text(hwnd)});
     if (reply.succeeded()) return pid;
     if (reply.failure == Failure::TimedOut) silent += (silent.empty() ? " (" : ", ") + process_name(pid);
   }
-  if (!silent.empty()) throw AutomationError(Failure::TimedOut, "no window " + hex8(hwnd) + silent + " does not answer)");
-  throw AutomationError(Failure::NotFound, "no window " + hex8(hwnd));
+  if (!silent.empty())
+    throw AutomationError(Failure::TimedOut, "no window " + handle_text(hwnd) + silent + " does not answer)");
+  throw AutomationError(Failure::NotFound, "no window " + handle_text(hwnd));
 }
 
-Reply DesktopClient::act(uint32_t hwnd, const Fields& fields) const {
+Reply DesktopClient::act(WindowHandle hwnd, const Fields& fields) const {
   Reply reply = request(owner_of(hwnd), fields);
   throw_if_failed(reply);
   return reply;
 }
 
-std::vector<WindowInfo> DesktopClient::controls(uint32_t hwnd) const {
+std::vector<WindowInfo> DesktopClient::controls(WindowHandle hwnd) const {
   uint32_t pid = owner_of(hwnd);
-  Reply reply = request(pid, {"controls", hex8(hwnd)});
+  Reply reply = request(pid, {"controls", handle_text(hwnd)});
   throw_if_failed(reply);
   return windows_of(pid, reply);
 }
 
-void DesktopClient::type_text(uint32_t hwnd, uint32_t id, const std::string& utf8_text) const {
-  act(hwnd, {"type", hex8(hwnd), std::to_string(id), utf8_text});
+void DesktopClient::type_text(WindowHandle hwnd, uint32_t id, const std::string& utf8_text) const {
+  act(hwnd, {"type", handle_text(hwnd), std::to_string(id), utf8_text});
 }
 
-void DesktopClient::click(uint32_t hwnd, uint32_t id) const { act(hwnd, {"click", hex8(hwnd), std::to_string(id)}); }
-
-void DesktopClient::press_key(uint32_t hwnd, uint16_t virtual_key) const {
-  act(hwnd, {"key", hex8(hwnd), std::to_string(virtual_key)});
+void DesktopClient::click(WindowHandle hwnd, uint32_t id) const {
+  act(hwnd, {"click", handle_text(hwnd), std::to_string(id)});
 }
 
-void DesktopClient::close(uint32_t hwnd) const { act(hwnd, {"close", hex8(hwnd)}); }
+void DesktopClient::press_key(WindowHandle hwnd, uint16_t virtual_key) const {
+  act(hwnd, {"key", handle_text(hwnd), std::to_string(virtual_key)});
+}
 
-void DesktopClient::answer(uint32_t hwnd, int button_id) const {
-  Reply reply = request(owner_of(hwnd), {"click", hex8(hwnd), std::to_string(button_id)});
+void DesktopClient::close(WindowHandle hwnd) const { act(hwnd, {"close", handle_text(hwnd)}); }
+
+void DesktopClient::answer(WindowHandle hwnd, int button_id) const {
+  Reply reply = request(owner_of(hwnd), {"click", handle_text(hwnd), std::to_string(button_id)});
   if (reply.failure == Failure::NotFound)
-    throw AutomationError(Failure::NotFound, "the message box " + hex8(hwnd) + " has no " + answer_name(button_id) + " button");
+    throw AutomationError(Failure::NotFound,
+                          "the message box " + handle_text(hwnd) + " has no " + answer_name(button_id) + " button");
   throw_if_failed(reply);
 }
 
-void DesktopClient::screenshot(uint32_t hwnd, const std::filesystem::path& png) const {
-  act(hwnd, {"screenshot", hex8(hwnd), std::filesystem::absolute(png).string()});
+void DesktopClient::screenshot(WindowHandle hwnd, const std::filesystem::path& png) const {
+  act(hwnd, {"screenshot", handle_text(hwnd), std::filesystem::absolute(png).string()});
 }
 
-uint32_t DesktopClient::wait_for(const std::string& caption, std::chrono::milliseconds limit) const {
+WindowHandle DesktopClient::wait_for(const std::string& caption, std::chrono::milliseconds limit) const {
   Deadline deadline = deadline_after(limit);
   for (;;) {
     for (const DesktopWindow& w : windows().windows)

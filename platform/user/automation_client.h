@@ -45,22 +45,22 @@ class DesktopClient {
 
   // Every top-level window of every process, visible or not.
   DesktopListing windows() const;
-  std::vector<WindowInfo> controls(uint32_t hwnd) const;
+  std::vector<WindowInfo> controls(WindowHandle hwnd) const;
   // The control of `id` in window `hwnd`.
-  void type_text(uint32_t hwnd, uint32_t id, const std::string& utf8_text) const;
-  void click(uint32_t hwnd, uint32_t id) const;
-  void press_key(uint32_t hwnd, uint16_t virtual_key) const;
-  void close(uint32_t hwnd) const;
+  void type_text(WindowHandle hwnd, uint32_t id, const std::string& utf8_text) const;
+  void click(WindowHandle hwnd, uint32_t id) const;
+  void press_key(WindowHandle hwnd, uint16_t virtual_key) const;
+  void close(WindowHandle hwnd) const;
   // Clicks the button of `button_id` (IDOK, IDNO, ...) in a message box.
-  void answer(uint32_t hwnd, int button_id) const;
+  void answer(WindowHandle hwnd, int button_id) const;
   // A host path, relative ones to this process's directory.
-  void screenshot(uint32_t hwnd, const std::filesystem::path& png) const;
+  void screenshot(WindowHandle hwnd, const std::filesystem::path& png) const;
   // The first visible top-level window with exactly this caption, once there is one.
-  uint32_t wait_for(const std::string& caption, std::chrono::milliseconds limit) const;
+  WindowHandle wait_for(const std::string& caption, std::chrono::milliseconds limit) const;
 
  private:
-  uint32_t owner_of(uint32_t hwnd) const;
-  Reply act(uint32_t hwnd, const Fields& request) const;
+  uint32_t owner_of(WindowHandle hwnd) const;
+  Reply act(WindowHandle hwnd, const Fields& request) const;
 
   std::chrono::milliseconds reply_limit_;
 };

@@ -19,10 +19,10 @@
 namespace winsim::user::automation {
 namespace {
 
-HWND handle(uint32_t value) { return reinterpret_cast<HWND>(uintptr_t(value)); }
+HWND handle(WindowHandle value) { return reinterpret_cast<HWND>(uintptr_t(value)); }
 
 // Runs `check` on the window's thread; when it passes, `act` follows there as the next work.
-bool act_on(uint32_t hwnd, std::function<bool(Window&)> check, std::function<void()> act) {
+bool act_on(WindowHandle hwnd, std::function<bool(Window&)> check, std::function<void()> act) {
   HWND h = handle(hwnd);
   return on_window_thread<bool>(h, [h, check, act] {
            WindowPtr w = find_window(h);
@@ -49,7 +49,7 @@ std::vector<WindowInfo> top_level_windows() {
   return out;
 }
 
-std::vector<WindowInfo> controls(uint32_t hwnd) {
+std::vector<WindowInfo> controls(WindowHandle hwnd) {
   HWND h = handle(hwnd);
   return on_window_thread<std::vector<WindowInfo>>(h, [h] {
            std::vector<WindowInfo> out;
@@ -59,7 +59,7 @@ std::vector<WindowInfo> controls(uint32_t hwnd) {
       .value_or(std::vector<WindowInfo>{});
 }
 
-bool type_text(uint32_t hwnd, const std::u16string& text) {
+bool type_text(WindowHandle hwnd, const std::u16string& text) {
   HWND h = handle(hwnd);
   return act_on(
       hwnd, [](Window& w) { return !(w.style & WS_DISABLED); },
@@ -79,7 +79,7 @@ bool type_text(uint32_t hwnd, const std::u16string& text) {
       });
 }
 
-bool click(uint32_t hwnd) {
+bool click(WindowHandle hwnd) {
   HWND h = handle(hwnd);
   return act_on(hwnd, usable, [h] {
     // Buttons click themselves; any other window gets the mouse at its centre.
@@ -89,7 +89,7 @@ bool click(uint32_t hwnd) {
   });
 }
 
-bool press_key(uint32_t hwnd, uint16_t virtual_key) {
+bool press_key(WindowHandle hwnd, uint16_t virtual_key) {
   HWND h = handle(hwnd);
   return act_on(
       hwnd, [](Window&) { return true; },
@@ -101,13 +101,13 @@ bool press_key(uint32_t hwnd, uint16_t virtual_key) {
       });
 }
 
-bool close(uint32_t hwnd) {
+bool close(WindowHandle hwnd) {
   HWND h = handle(hwnd);
   return act_on(
       hwnd, [](Window& w) { return !w.parent; }, [h] { PostMessageW(h, WM_SYSCOMMAND, SC_CLOSE, 0); });
 }
 
-bool screenshot(uint32_t hwnd, const std::string& png_path) {
+bool screenshot(WindowHandle hwnd, const std::string& png_path) {
   HWND h = handle(hwnd);
   auto tree = on_window_thread<std::optional<gdi::Node>>(h, [h]() -> std::optional<gdi::Node> {
     WindowPtr w = find_window(h);

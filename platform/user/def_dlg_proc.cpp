@@ -82,11 +82,11 @@ extern "C" {
 LRESULT WINAPI DefDlgProcW(HWND hDlg, UINT Msg, WPARAM wParam, LPARAM lParam) {
   WindowPtr w = find_window(hDlg);
   if (!w) return 0;
-  auto proc = reinterpret_cast<DLGPROC>(GetWindowLongW(hDlg, DWLP_DLGPROC));
+  auto proc = reinterpret_cast<DLGPROC>(GetWindowLongPtrW(hDlg, DWLP_DLGPROC));
   if (proc) {
     if (INT_PTR handled = proc(hDlg, Msg, wParam, lParam)) {
       if (answers_directly(Msg)) return handled;
-      return find_window(hDlg) ? GetWindowLongW(hDlg, DWLP_MSGRESULT) : 0;
+      return find_window(hDlg) ? GetWindowLongPtrW(hDlg, DWLP_MSGRESULT) : 0;
     }
   }
   if (!find_window(hDlg)) return 0;

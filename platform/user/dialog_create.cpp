@@ -110,7 +110,7 @@ HWND create_dialog(HINSTANCE instance, const DialogTemplate& t, HWND owner, DLGP
   DialogState& d = w->state_as<DialogState>();
   d.base_units = base;
   d.font = hfont;
-  SetWindowLongW(dlg, DWLP_DLGPROC, LONG(reinterpret_cast<LONG_PTR>(proc)));
+  SetWindowLongPtrW(dlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(proc));
   send(dlg, WM_SETFONT, WPARAM(hfont), FALSE);
   if (!create_items(dlg, instance, t, base, hfont)) {
     DestroyWindow(dlg);

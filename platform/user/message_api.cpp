@@ -120,7 +120,7 @@ BOOL WINAPI TranslateMessage(const MSG* lpMsg) {
 LRESULT WINAPI DispatchMessageW(const MSG* lpMsg) { return dispatch(lpMsg, true); }
 LRESULT WINAPI DispatchMessageA(const MSG* lpMsg) { return dispatch(lpMsg, false); }
 
-// A procedure handle from GetWindowLong of the other character set names the procedure and its form.
+// A procedure handle from GetWindowLongPtr of the other character set names the procedure and its form.
 LRESULT WINAPI CallWindowProcW(WNDPROC lpPrevWndFunc, HWND hWnd, UINT Msg, WPARAM wParam, LPARAM lParam) {
   procs::Resolved p = procs::resolve(lpPrevWndFunc, true);
   return call_proc(p.proc, p.unicode, hWnd, Msg, wParam, lParam, true);

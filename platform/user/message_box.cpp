@@ -87,7 +87,7 @@ bool keyboard(const ModalLoop* loop) {
 }
 
 INT_PTR CALLBACK box_proc(HWND dlg, UINT msg, WPARAM wp, LPARAM) {
-  auto* box = reinterpret_cast<Box*>(GetWindowLongW(dlg, DWLP_USER));
+  auto* box = reinterpret_cast<Box*>(GetWindowLongPtrW(dlg, DWLP_USER));
   if (!box) return FALSE;
   if (msg == WM_CLOSE) {
     box->closing = true;
@@ -137,8 +137,8 @@ HWND make_box(HWND owner, const std::u16string& text, const std::u16string& capt
   DialogState& d = find_window(dlg)->state_as<DialogState>();
   d.font = hfont;
   d.base_units = dialog_units::base_units(font);
-  SetWindowLongW(dlg, DWLP_USER, LONG(reinterpret_cast<LONG_PTR>(&box)));
-  SetWindowLongW(dlg, DWLP_DLGPROC, LONG(reinterpret_cast<LONG_PTR>(box_proc)));
+  SetWindowLongPtrW(dlg, DWLP_USER, reinterpret_cast<LONG_PTR>(&box));
+  SetWindowLongPtrW(dlg, DWLP_DLGPROC, reinterpret_cast<LONG_PTR>(box_proc));
   send(dlg, WM_SETFONT, WPARAM(hfont), FALSE);
 
   if (icon) {

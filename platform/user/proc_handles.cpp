@@ -6,8 +6,10 @@
 namespace winsim::user::procs {
 namespace {
 
-// The handles lie in the top 64 KiB of the address space, where no code is.
-constexpr uintptr_t kHandleBase = 0xFFFF0000u;
+// The handles lie in the top 64 KiB of the 64-bit address space, where no program's code is:
+// a handle is never taken for an address.
+constexpr uintptr_t kHandleBase = ~uintptr_t(0xFFFF);
+constexpr size_t kHandleCount = 0x10000;
 
 struct Table {
   std::mutex mutex;
@@ -27,7 +29,10 @@ WNDPROC for_caller(WNDPROC proc, bool proc_unicode, bool caller_unicode) {
   std::lock_guard g(t.mutex);
   size_t i = 0;
   while (i < t.entries.size() && (t.entries[i].proc != proc || t.entries[i].unicode != proc_unicode)) ++i;
-  if (i == t.entries.size()) t.entries.push_back(Resolved{proc, proc_unicode});
+  if (i == t.entries.size()) {
+    if (i == kHandleCount) return proc;  // out of handles: the caller gets the address itself
+    t.entries.push_back(Resolved{proc, proc_unicode});
+  }
   return reinterpret_cast<WNDPROC>(kHandleBase + i);
 }
 

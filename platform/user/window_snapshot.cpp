@@ -13,7 +13,7 @@
 namespace winsim::user {
 namespace {
 
-uint32_t handle_value(HWND h) { return uint32_t(reinterpret_cast<uintptr_t>(h)); }
+automation::WindowHandle handle_value(HWND h) { return reinterpret_cast<uintptr_t>(h); }
 
 bool is_class(const Window& w, std::u16string_view name) { return text::iequals(w.window_class->name, name); }
 

@@ -54,12 +54,14 @@ int print_log() {
 
 using user::automation::AutomationError;
 using user::automation::DesktopClient;
+using user::automation::handle_text;
 using user::automation::hex8;
+using user::automation::WindowHandle;
 
 const char* yes_no(bool value) { return value ? "yes" : "no"; }
 
-uint32_t window_argument(const std::string& text) {
-  auto hwnd = user::automation::parse_hex(text);
+WindowHandle window_argument(const std::string& text) {
+  auto hwnd = user::automation::parse_handle(text);
   if (!hwnd || !*hwnd) throw AutomationError(user::automation::Failure::BadRequest, "not a window handle: " + text);
   return *hwnd;
 }
@@ -73,7 +75,7 @@ uint32_t id_argument(const std::string& text) {
 int list_windows(const DesktopClient& desktop, const Args&) {
   auto listing = desktop.windows();
   for (const auto& [pid, program, w] : listing.windows)
-    std::printf("%s\t%u\t%s\t%s\t%s\t%s\n", hex8(w.hwnd).c_str(), unsigned(pid), program.c_str(),
+    std::printf("%s\t%u\t%s\t%s\t%s\t%s\n", handle_text(w.hwnd).c_str(), unsigned(pid), program.c_str(),
                 one_line(w.class_name).c_str(), one_line(w.text).c_str(), yes_no(w.visible));
   for (uint32_t pid : listing.silent) std::fprintf(stderr, "winsim: process %u does not answer\n", unsigned(pid));
   return 0;
@@ -81,8 +83,9 @@ int list_windows(const DesktopClient& desktop, const Args&) {
 
 int list_controls(const DesktopClient& desktop, const Args& args) {
   for (const auto& w : desktop.controls(window_argument(args[0])))
-    std::printf("%u\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", unsigned(w.id), hex8(w.hwnd).c_str(), one_line(w.class_name).c_str(),
-                one_line(w.text).c_str(), hex8(w.style).c_str(), yes_no(w.enabled), yes_no(w.visible), yes_no(w.focused));
+    std::printf("%u\t%s\t%s\t%s\t%s\t%s\t%s\t%s\n", unsigned(w.id), handle_text(w.hwnd).c_str(),
+                one_line(w.class_name).c_str(), one_line(w.text).c_str(), hex8(w.style).c_str(), yes_no(w.enabled),
+                yes_no(w.visible), yes_no(w.focused));
   return 0;
 }
 
@@ -128,7 +131,7 @@ int wait_for_window(const DesktopClient& desktop, const Args& args) {
     if (end == args[1].c_str() || *end || seconds < 0) return fail("not a number of seconds: " + args[1]);
   }
   auto limit = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
-  std::printf("%s\n", hex8(desktop.wait_for(args[0], limit)).c_str());
+  std::printf("%s\n", handle_text(desktop.wait_for(args[0], limit)).c_str());
   return 0;
 }
 

@@ -72,8 +72,9 @@ TEST_F(AutomationChannel, ListsTheWindowsAndControlsOfServingProcesses) {
   EXPECT_TRUE(controls[2].focused);
   EXPECT_EQ(controls[2].x, -8);
   EXPECT_FALSE(controls[4].enabled);
-  // A control is a window of the process too.
+  // A control is a window of the process too, named by all 64 bits of its handle.
   EXPECT_TRUE(client.controls(kEdit).empty());
+  expect_failure([&] { client.controls(kEdit & 0xFFFFFFFF); }, Failure::NotFound, "no window 00010012");
   expect_failure([&] { client.controls(0xDEAD); }, Failure::NotFound, "no window 0000DEAD");
 }
 
@@ -91,9 +92,9 @@ TEST_F(AutomationChannel, ActionsReachTheVisibleControlOfTheIdWithTheirTextIntac
   EXPECT_EQ(calls[0].what, "type");
   EXPECT_EQ(calls[0].hwnd, kEdit);  // not the hidden page's edit of the same id
   EXPECT_TRUE(calls[0].text == u"line 1\r\n\tCaf\u00E9 \U0001F600 \\t");
-  EXPECT_EQ(calls[1].what + "/" + automation::hex8(calls[1].hwnd), "click/" + automation::hex8(kOk));
+  EXPECT_EQ(calls[1].what + "/" + automation::handle_text(calls[1].hwnd), "click/" + automation::handle_text(kOk));
   EXPECT_EQ(calls[2].key, VK_RETURN);
-  EXPECT_EQ(calls[3].what + "/" + automation::hex8(calls[3].hwnd), "click/" + automation::hex8(kOk));
+  EXPECT_EQ(calls[3].what + "/" + automation::handle_text(calls[3].hwnd), "click/" + automation::handle_text(kOk));
   EXPECT_EQ(calls[4].what, "close");
   // The server runs elsewhere: a relative file name travels as the client's absolute path.
   EXPECT_EQ(calls[5].path, (std::filesystem::current_path() / "shot.png").string());

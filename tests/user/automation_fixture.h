@@ -20,22 +20,25 @@ namespace testing_support {
 
 namespace automation = winsim::user::automation;
 
-constexpr uint32_t kDialog = 0x00010010, kEdit = 0x00010012, kOk = 0x00010014, kDisabled = 0x00010016,
-                   kPage = 0x00010018, kPageEdit = 0x0001001A;
+using automation::WindowHandle;
+
+// The edit's handle lies above 4 GiB: cut to 32 bits anywhere on the way, it names no window.
+constexpr WindowHandle kDialog = 0x00010010, kEdit = 0x100010012, kOk = 0x00010014, kDisabled = 0x00010016,
+                       kPage = 0x00010018, kPageEdit = 0x0001001A;
 constexpr uint32_t kEditId = 1001, kDisabledId = 1002;
 
 class FakeDesktop : public automation::Target {
  public:
   struct Call {
     std::string what;
-    uint32_t hwnd;
+    WindowHandle hwnd;
     std::u16string text;
     std::string path;
     uint16_t key;
   };
 
   std::vector<automation::WindowInfo> top_level_windows() override { return {window(kDialog, 0, 0, "#32770", caption)}; }
-  std::vector<automation::WindowInfo> controls(uint32_t hwnd) override {
+  std::vector<automation::WindowInfo> controls(WindowHandle hwnd) override {
     if (hwnd != kDialog) return {};
     auto page = window(kPage, kDialog, 0, "#32770", "");
     page.visible = false;
@@ -48,11 +51,11 @@ class FakeDesktop : public automation::Target {
     edit.style = 0x50010080;
     return {page, page_edit, edit, window(kOk, kDialog, 1, "Button", "OK"), disabled};
   }
-  bool type_text(uint32_t hwnd, const std::u16string& text) override { return record("type", hwnd, text); }
-  bool click(uint32_t hwnd) override { return hwnd != kDisabled && record("click", hwnd); }
-  bool press_key(uint32_t hwnd, uint16_t key) override { return record("key", hwnd, u"", "", key); }
-  bool close(uint32_t hwnd) override { return record("close", hwnd); }
-  bool screenshot(uint32_t hwnd, const std::string& path) override { return record("screenshot", hwnd, u"", path); }
+  bool type_text(WindowHandle hwnd, const std::u16string& text) override { return record("type", hwnd, text); }
+  bool click(WindowHandle hwnd) override { return hwnd != kDisabled && record("click", hwnd); }
+  bool press_key(WindowHandle hwnd, uint16_t key) override { return record("key", hwnd, u"", "", key); }
+  bool close(WindowHandle hwnd) override { return record("close", hwnd); }
+  bool screenshot(WindowHandle hwnd, const std::string& path) override { return record("screenshot", hwnd, u"", path); }
 
   std::vector<Call> calls() {
     std::lock_guard lock(mutex_);
@@ -62,14 +65,15 @@ class FakeDesktop : public automation::Target {
   std::string caption = "Connect to Caf\xC3\xA9\tVPN";
 
  private:
-  static automation::WindowInfo window(uint32_t hwnd, uint32_t parent, uint32_t id, const char* cls, const std::string& text) {
+  static automation::WindowInfo window(WindowHandle hwnd, WindowHandle parent, uint32_t id, const char* cls,
+                                       const std::string& text) {
     automation::WindowInfo w;
     w.hwnd = hwnd, w.parent = parent, w.id = id, w.class_name = cls, w.text = text;
     w.visible = w.enabled = true;
     w.x = -8, w.y = 20, w.cx = 300, w.cy = 200;
     return w;
   }
-  bool record(const char* what, uint32_t hwnd, const std::u16string& text = u"", const std::string& path = "",
+  bool record(const char* what, WindowHandle hwnd, const std::u16string& text = u"", const std::string& path = "",
               uint16_t key = 0) {
     std::lock_guard lock(mutex_);
     calls_.push_back(Call{what, hwnd, text, path, key});

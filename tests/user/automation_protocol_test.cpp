@@ -42,13 +42,22 @@ TEST(AutomationProtocol, BrokenEscapesAndHeadersAreRejected) {
 }
 
 TEST(AutomationProtocol, NumbersAsTheToolsWriteThem) {
-  EXPECT_EQ(hex8(0x1002A), "0001002A");
-  EXPECT_EQ(parse_hex("0x0001002a"), 0x1002Au);
-  EXPECT_EQ(parse_hex("1002A"), 0x1002Au);
-  EXPECT_FALSE(parse_hex("100000000"));  // wider than a handle
-  EXPECT_FALSE(parse_hex(""));
-  EXPECT_FALSE(parse_hex("0x"));
-  EXPECT_FALSE(parse_hex("12 "));
+  EXPECT_EQ(hex8(0x500100A0), "500100A0");
+  EXPECT_EQ(parse_hex("0x500100a0"), 0x500100A0u);
+  EXPECT_FALSE(parse_hex("100000000"));  // wider than a style
+  // Handles: eight digits, and all sixteen a 64-bit handle may need.
+  EXPECT_EQ(handle_text(0x1002A), "0001002A");
+  EXPECT_EQ(handle_text(0x100010012), "100010012");
+  EXPECT_EQ(handle_text(0xFFFFFFFFFFFF0001), "FFFFFFFFFFFF0001");
+  EXPECT_EQ(parse_handle("0x0001002a"), 0x1002Au);
+  EXPECT_EQ(parse_handle("1002A"), 0x1002Au);
+  EXPECT_EQ(parse_handle("100010012"), 0x100010012u);
+  EXPECT_EQ(parse_handle("0xFFFFFFFFFFFF0001"), 0xFFFFFFFFFFFF0001u);
+  EXPECT_FALSE(parse_handle("10000000000000000"));  // wider than a handle
+  for (const char* broken : {"", "0x", "12 ", "-1"}) {
+    EXPECT_FALSE(parse_hex(broken)) << broken;
+    EXPECT_FALSE(parse_handle(broken)) << broken;
+  }
   EXPECT_EQ(parse_number("08"), 8u);  // control ids are decimal, a leading zero is not octal
   EXPECT_EQ(parse_number("0x3E9"), 1001u);
   EXPECT_FALSE(parse_number("-1"));
@@ -56,12 +65,14 @@ TEST(AutomationProtocol, NumbersAsTheToolsWriteThem) {
 
 TEST(AutomationProtocol, WindowRecordsKeepEveryField) {
   WindowInfo w;
-  w.hwnd = 0x00010012, w.parent = 0x00010010, w.id = 1001, w.class_name = "Edit", w.text = "p\ta\\ss\r\n";
+  w.hwnd = 0x100010012, w.parent = 0xFFFFFFFF00010010, w.id = 1001, w.class_name = "Edit", w.text = "p\ta\\ss\r\n";
   w.style = 0x500100A0, w.exstyle = 0x00000200, w.x = -32000, w.y = -5, w.cx = 120, w.cy = 14;
   w.visible = true, w.enabled = false, w.focused = true;
   auto back = window_from_record(*split_fields(join_fields(window_record(w))));
   ASSERT_TRUE(back);
   EXPECT_EQ(window_record(*back), window_record(w));
+  EXPECT_EQ(back->hwnd, w.hwnd);  // handles above 4 GiB, all their bits
+  EXPECT_EQ(back->parent, w.parent);
 
   Fields short_record = window_record(w);
   short_record.pop_back();

@@ -33,9 +33,15 @@ TEST_F(WinsimDesktop, ListsWindowsAndControlsInColumns) {
   EXPECT_EQ(controls.out,
             "0\t00010018\t#32770\t\t00000000\tyes\tno\tno\n"
             "1001\t0001001A\tEdit\thidden\t00000000\tyes\tno\tno\n"
-            "1001\t00010012\tEdit\talice\t50010080\tyes\tyes\tyes\n"
+            "1001\t100010012\tEdit\talice\t50010080\tyes\tyes\tyes\n"
             "1\t00010014\tButton\tOK\t00000000\tyes\tyes\tno\n"
             "1002\t00010016\tButton\t&Details\t00000000\tno\tyes\tno\n");
+
+  // A handle above 4 GiB, as printed, names its window; its low half names none.
+  auto edit = desktop({"controls", "100010012"});
+  EXPECT_EQ(edit.exit_code, 0) << edit.err;
+  EXPECT_EQ(edit.out, "");
+  expect_refused({"controls", "00010012"}, "no window 00010012");
 }
 
 TEST_F(WinsimDesktop, DrivesControlsByTheirIds) {

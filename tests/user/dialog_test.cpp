@@ -25,10 +25,10 @@ struct Session {
 };
 
 INT_PTR CALLBACK session_proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
-  auto* s = reinterpret_cast<Session*>(GetWindowLongW(dlg, DWLP_USER));
+  auto* s = reinterpret_cast<Session*>(GetWindowLongPtrW(dlg, DWLP_USER));
   switch (msg) {
     case WM_INITDIALOG:
-      SetWindowLongW(dlg, DWLP_USER, LONG(lp));
+      SetWindowLongPtrW(dlg, DWLP_USER, lp);
       PostMessageW(dlg, WM_APP, 0, 0);
       return TRUE;
     case WM_APP:
@@ -223,6 +223,32 @@ TEST_F(Dialogs, DlgItemIntReadsOnlyWholeNumbers) {
   }
   SetDlgItemInt(dlg, IDC_PASSWORD, UINT(-5), TRUE);
   EXPECT_EQ(window_text8(GetDlgItem(dlg, IDC_PASSWORD)), "-5");
+  DestroyWindow(dlg);
+}
+
+// Keeps its creation parameter in DWLP_USER; answers WM_APP + 1 through DWLP_MSGRESULT with
+// its wParam.
+INT_PTR CALLBACK answering_proc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp) {
+  if (msg == WM_INITDIALOG) {
+    SetWindowLongPtrW(dlg, DWLP_USER, lp);
+    return TRUE;
+  }
+  if (msg != WM_APP + 1) return FALSE;
+  SetWindowLongPtrW(dlg, DWLP_MSGRESULT, LONG_PTR(wp));
+  return TRUE;
+}
+
+TEST_F(Dialogs, TheDialogFieldsHoldPointersAndAnswersWhole) {
+  static_assert(DWLP_MSGRESULT == 0 && DWLP_DLGPROC == 8 && DWLP_USER == 16);
+  int object = 0;  // a stack address: above 4 GiB on 64-bit hosts
+  HWND dlg = CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDD_DLGPASSWORD), nullptr, answering_proc,
+                                LPARAM(&object));
+  ASSERT_NE(dlg, nullptr);
+  EXPECT_EQ(GetWindowLongPtrW(dlg, DWLP_USER), LONG_PTR(&object));
+  EXPECT_EQ(GetWindowLongPtrW(dlg, DWLP_DLGPROC), reinterpret_cast<LONG_PTR>(answering_proc));
+  const LRESULT answer = LRESULT(0x7654321000000001);
+  EXPECT_EQ(SendMessageW(dlg, WM_APP + 1, WPARAM(answer), 0), answer);
+  EXPECT_EQ(SendMessageW(dlg, WM_APP + 1, WPARAM(-3), 0), -3);
   DestroyWindow(dlg);
 }
 

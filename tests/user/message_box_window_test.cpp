@@ -78,7 +78,7 @@ class MessageBoxes : public DeskTest {
     return {};
   }
 
-  static uint32_t control(uint32_t box, uint32_t id) {
+  static automation::WindowHandle control(automation::WindowHandle box, uint32_t id) {
     for (const automation::WindowInfo& c : automation::controls(box))
       if (c.id == id) return c.hwnd;
     ADD_FAILURE() << "no control " << id;

@@ -98,8 +98,9 @@ TEST_F(Desk, AClickReachesTheWindowAsMouseMessages) {
   EXPECT_EQ(commands, (std::vector<WPARAM>{MAKEWPARAM(2, STN_CLICKED)}));
 
   commands.clear();
+  link_seen.clear();
   SetCursor(nullptr);
-  link_next = reinterpret_cast<WNDPROC>(SetWindowLongA(notifying, GWL_WNDPROC, LONG(LONG_PTR(link_proc))));
+  link_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(notifying, GWLP_WNDPROC, LONG_PTR(link_proc)));
   winsim::user::mouse::click_centre(notifying);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
   EXPECT_EQ(GetCapture(), notifying);

@@ -34,7 +34,7 @@ class Subclassing : public DeskTest {
     DeskTest::SetUp();
     window_ = CreateWindowExW(0, L"Static", L"", WS_OVERLAPPED, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
     ASSERT_NE(window_, nullptr);
-    original_ = reinterpret_cast<WNDPROC>(GetWindowLongW(window_, GWL_WNDPROC));
+    original_ = reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC));
     ansi_seen.clear();
     ansi_chars.clear();
     wide_seen.clear();
@@ -48,10 +48,10 @@ class Subclassing : public DeskTest {
 };
 
 TEST_F(Subclassing, AnAnsiSubclassOfAWideWindowSeesAnsiAndPassesWideOn) {
-  ansi_next = reinterpret_cast<WNDPROC>(SetWindowLongA(window_, GWL_WNDPROC, LONG(LONG_PTR(ansi_proc))));
+  ansi_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(ansi_proc)));
   // The wide procedure reaches an ANSI caller only as a handle that CallWindowProcA resolves.
   EXPECT_NE(ansi_next, original_);
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongA(window_, GWL_WNDPROC)), ansi_proc);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC)), ansi_proc);
 
   ASSERT_TRUE(SetWindowTextW(window_, L"caf\u00e9 \u20ac"));
   EXPECT_EQ(ansi_seen, "caf\xe9 \x80");
@@ -66,18 +66,18 @@ TEST_F(Subclassing, AnAnsiSubclassOfAWideWindowSeesAnsiAndPassesWideOn) {
   EXPECT_EQ(ansi_chars, (std::vector<WPARAM>{0x80, 'x'}));
 
   // Putting the handle back restores the wide procedure itself.
-  SetWindowLongA(window_, GWL_WNDPROC, LONG(LONG_PTR(ansi_next)));
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongW(window_, GWL_WNDPROC)), original_);
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(ansi_next));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)), original_);
   SetWindowTextA(window_, "\xe9t\xe9");
   EXPECT_EQ(window_text(window_), u"\u00e9t\u00e9");
 }
 
 TEST_F(Subclassing, ChainsOfBothFormsConvertAtEachStep) {
-  ansi_next = reinterpret_cast<WNDPROC>(SetWindowLongA(window_, GWL_WNDPROC, LONG(LONG_PTR(ansi_proc))));
+  ansi_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(ansi_proc)));
   // A wide subclass on top of the ANSI one: the previous procedure is a handle for the wide caller.
-  wide_next = reinterpret_cast<WNDPROC>(SetWindowLongW(window_, GWL_WNDPROC, LONG(LONG_PTR(wide_proc))));
+  wide_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(wide_proc)));
   EXPECT_NE(wide_next, ansi_proc);
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongW(window_, GWL_WNDPROC)), wide_proc);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)), wide_proc);
 
   ASSERT_TRUE(SetWindowTextA(window_, "na\xefve"));
   EXPECT_EQ(wide_seen, u"na\u00efve");
@@ -85,10 +85,10 @@ TEST_F(Subclassing, ChainsOfBothFormsConvertAtEachStep) {
   EXPECT_EQ(window_text(window_), u"na\u00efve");
 
   // Unwinding in reverse order gives each procedure back exactly.
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(SetWindowLongW(window_, GWL_WNDPROC, LONG(LONG_PTR(wide_next)))), wide_proc);
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongA(window_, GWL_WNDPROC)), ansi_proc);
-  SetWindowLongA(window_, GWL_WNDPROC, LONG(LONG_PTR(ansi_next)));
-  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongW(window_, GWL_WNDPROC)), original_);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(SetWindowLongPtrW(window_, GWLP_WNDPROC, LONG_PTR(wide_next))), wide_proc);
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(window_, GWLP_WNDPROC)), ansi_proc);
+  SetWindowLongPtrA(window_, GWLP_WNDPROC, LONG_PTR(ansi_next));
+  EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrW(window_, GWLP_WNDPROC)), original_);
 }
 
 }  // namespace

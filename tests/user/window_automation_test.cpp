@@ -49,7 +49,7 @@ class WindowAutomation : public DeskTest {
     if (ui_.joinable()) ui_.join();
     DeskTest::TearDown();
   }
-  static uint32_t hwnd(HWND h) { return uint32_t(reinterpret_cast<uintptr_t>(h)); }
+  static automation::WindowHandle hwnd(HWND h) { return reinterpret_cast<uintptr_t>(h); }
 
   std::thread ui_;
   std::atomic<HWND> dialog_{nullptr};

@@ -1,6 +1,7 @@
 // Windows and their messages: creation and destruction order, texts across character sets,
 // posted messages and WM_QUIT, SendMessage between threads.
 #include <atomic>
+#include <memory>
 #include <thread>
 #include <vector>
 
@@ -152,6 +153,91 @@ TEST_F(Windows, SendMessageToAnotherThreadRunsThereWhileTheSenderServesItsOwnQue
   PostThreadMessageW(GetWindowThreadProcessId(remote, nullptr), WM_QUIT, 0, 0);
   owner.join();
   DestroyWindow(local);
+}
+
+// The 64-bit window longs: pointer-valued fields only through the LongPtr forms, whole; extra
+// bytes read at the width of the form.
+class WindowLongs : public Windows {
+ protected:
+  void SetUp() override {
+    Windows::SetUp();
+    window_ = CreateWindowExW(0, L"Journal", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(window_, nullptr);
+  }
+  void TearDown() override {
+    DestroyWindow(window_);
+    Windows::TearDown();
+  }
+  HWND window_ = nullptr;
+};
+
+TEST_F(WindowLongs, PointersAboveFourGiBComeBackWhole) {
+  auto object = std::make_unique<int>(7);  // a heap address: above 4 GiB on 64-bit hosts
+  const LONG_PTR values[] = {reinterpret_cast<LONG_PTR>(object.get()), LONG_PTR(0x7EDCBA9876543210), LONG_PTR(-2)};
+  LONG_PTR before = 0;
+  for (LONG_PTR value : values) {
+    EXPECT_EQ(SetWindowLongPtrW(window_, GWLP_USERDATA, value), before);
+    EXPECT_EQ(GetWindowLongPtrW(window_, GWLP_USERDATA), value);
+    EXPECT_EQ(GetWindowLongPtrA(window_, GWLP_USERDATA), value);
+    before = value;
+  }
+  const LONG_PTR instance = LONG_PTR(0x0000000140000000);
+  SetWindowLongPtrA(window_, GWLP_HINSTANCE, instance);
+  EXPECT_EQ(GetWindowLongPtrW(window_, GWLP_HINSTANCE), instance);
+  EXPECT_EQ(GetWindowLongPtrW(window_, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(journal_proc));
+}
+
+TEST_F(WindowLongs, TheLongFormsRefuseThePointerFieldsAndKeepTheOthers) {
+  for (int index : {GWLP_WNDPROC, GWLP_HINSTANCE, GWLP_HWNDPARENT, GWLP_USERDATA}) {
+    SetLastError(0);
+    EXPECT_EQ(GetWindowLongW(window_, index), 0) << index;
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_INDEX)) << index;
+    SetLastError(0);
+    EXPECT_EQ(SetWindowLongA(window_, index, 1), 0) << index;
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_INDEX)) << index;
+  }
+  // The refused writes changed nothing: the procedure still answers.
+  EXPECT_EQ(SendMessageW(window_, WM_USER, 21, 0), 42);
+  EXPECT_EQ(GetWindowLongPtrW(window_, GWLP_USERDATA), 0);
+
+  EXPECT_EQ(DWORD(GetWindowLongW(window_, GWL_STYLE)) & WS_POPUP, DWORD(WS_POPUP));
+  EXPECT_EQ(SetWindowLongW(window_, GWL_EXSTYLE, WS_EX_TOOLWINDOW), 0);
+  EXPECT_EQ(GetWindowLongPtrW(window_, GWL_EXSTYLE), LONG_PTR(WS_EX_TOOLWINDOW));
+  HWND child = CreateWindowExW(0, L"Journal", L"", WS_CHILD, 0, 0, 1, 1, window_, HMENU(7), nullptr, nullptr);
+  EXPECT_EQ(GetWindowLongW(child, GWL_ID), 7);
+  EXPECT_EQ(SetWindowLongW(child, GWL_ID, 9), 7);
+  EXPECT_EQ(GetDlgCtrlID(child), 9);
+  EXPECT_EQ(GetWindowLongPtrW(child, GWLP_ID), 9);
+}
+
+TEST_F(WindowLongs, ExtraBytesAreReadAtTheWidthOfTheForm) {
+  WNDCLASSW wc{};
+  wc.lpfnWndProc = journal_proc;
+  wc.cbWndExtra = 12;
+  wc.lpszClassName = L"TwelveExtraBytes";
+  WNDCLASSW existing{};
+  ASSERT_TRUE(GetClassInfoW(nullptr, wc.lpszClassName, &existing) || RegisterClassW(&wc));
+  HWND w = CreateWindowExW(0, wc.lpszClassName, L"", 0, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+  ASSERT_NE(w, nullptr);
+
+  const LONG_PTR value = LONG_PTR(0x1122334455667788);
+  EXPECT_EQ(SetWindowLongPtrW(w, 4, value), 0);
+  EXPECT_EQ(GetWindowLongPtrW(w, 4), value);
+  // The LONG form reads four of those bytes, the low half first.
+  EXPECT_EQ(GetWindowLongW(w, 4), LONG(0x55667788));
+  EXPECT_EQ(GetWindowLongW(w, 8), LONG(0x11223344));
+  // Eight bytes from offset 8 or 5 run past the twelve; the LONG form at 8 still fits.
+  for (int index : {8, 5, -1}) {
+    SetLastError(0);
+    EXPECT_EQ(GetWindowLongPtrW(w, index), 0) << index;
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_INDEX)) << index;
+    EXPECT_EQ(SetWindowLongPtrW(w, index, 1), 0) << index;
+    EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_INDEX)) << index;
+  }
+  EXPECT_EQ(GetWindowLongPtrW(w, 4), value);
+  EXPECT_EQ(SetWindowLongW(w, 8, 0x0BADF00D), LONG(0x11223344));
+  EXPECT_EQ(GetWindowLongPtrW(w, 4), LONG_PTR(0x0BADF00D55667788));
+  DestroyWindow(w);
 }
 
 }  // namespace

@@ -43,13 +43,10 @@ typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
 #define DLGC_STATIC 0x0100
 #define DLGC_BUTTON 0x2000
 
-// The dialog's window fields (GetWindowLong / SetWindowLong).
-#define DWL_MSGRESULT 0
-#define DWL_DLGPROC 4
-#define DWL_USER 8
+// The dialog's window fields (GetWindowLongPtr / SetWindowLongPtr), pointer-sized each.
 #define DWLP_MSGRESULT 0
-#define DWLP_DLGPROC 4
-#define DWLP_USER 8
+#define DWLP_DLGPROC (DWLP_MSGRESULT + sizeof(LRESULT))
+#define DWLP_USER (DWLP_DLGPROC + sizeof(DLGPROC))
 #define DLGWINDOWEXTRA 30
 
 #define WC_DIALOG ((LPWSTR)((ULONG_PTR)((WORD)(0x8002))))

@@ -84,13 +84,10 @@ extern "C" {
 #define HWND_NOTOPMOST ((HWND)-2)
 #define HWND_MESSAGE ((HWND)-3)
 
-// Window fields.
-#define GWL_WNDPROC (-4)
-#define GWL_HINSTANCE (-6)
-#define GWL_HWNDPARENT (-8)
+// Window fields. A 64-bit program reaches the pointer-valued ones through the LongPtr forms
+// only: it has no GWL_ name for them, and the LONG forms refuse their indices.
 #define GWL_STYLE (-16)
 #define GWL_EXSTYLE (-20)
-#define GWL_USERDATA (-21)
 #define GWL_ID (-12)
 #define GWLP_WNDPROC (-4)
 #define GWLP_HINSTANCE (-6)
@@ -293,11 +290,10 @@ LONG WINAPI GetWindowLongW(HWND hWnd, int nIndex);
 LONG WINAPI GetWindowLongA(HWND hWnd, int nIndex);
 LONG WINAPI SetWindowLongW(HWND hWnd, int nIndex, LONG dwNewLong);
 LONG WINAPI SetWindowLongA(HWND hWnd, int nIndex, LONG dwNewLong);
-// On 32-bit Windows the pointer-sized forms are the LONG forms.
-#define GetWindowLongPtrW GetWindowLongW
-#define GetWindowLongPtrA GetWindowLongA
-#define SetWindowLongPtrW SetWindowLongW
-#define SetWindowLongPtrA SetWindowLongA
+LONG_PTR WINAPI GetWindowLongPtrW(HWND hWnd, int nIndex);
+LONG_PTR WINAPI GetWindowLongPtrA(HWND hWnd, int nIndex);
+LONG_PTR WINAPI SetWindowLongPtrW(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
+LONG_PTR WINAPI SetWindowLongPtrA(HWND hWnd, int nIndex, LONG_PTR dwNewLong);
 
 int WINAPI GetWindowTextW(HWND hWnd, LPWSTR lpString, int nMaxCount);
 int WINAPI GetWindowTextA(HWND hWnd, LPSTR lpString, int nMaxCount);
