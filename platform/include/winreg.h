@@ -13,10 +13,12 @@ extern "C" {
 typedef DWORD ACCESS_MASK;
 typedef ACCESS_MASK REGSAM;
 
-#define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)0x80000000)
-#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)0x80000001)
-#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)0x80000002)
-#define HKEY_USERS ((HKEY)(ULONG_PTR)0x80000003)
+// The root keys are 32-bit values sign-extended to the handle's width, as every handle is on
+// 64-bit Windows: a root that went through a LONG and back is the same handle.
+#define HKEY_CLASSES_ROOT ((HKEY)(ULONG_PTR)(LONG)0x80000000)
+#define HKEY_CURRENT_USER ((HKEY)(ULONG_PTR)(LONG)0x80000001)
+#define HKEY_LOCAL_MACHINE ((HKEY)(ULONG_PTR)(LONG)0x80000002)
+#define HKEY_USERS ((HKEY)(ULONG_PTR)(LONG)0x80000003)
 
 #define KEY_QUERY_VALUE 0x0001
 #define KEY_SET_VALUE 0x0002

@@ -63,8 +63,9 @@ const Module kModules[] = {
     {u"msftedit", {}, comctl::register_rich_edit_classes},
 };
 
-// Where the modules seem to lie: the region 32-bit Windows loads its system DLLs into.
-HMODULE handle_of(size_t i) { return reinterpret_cast<HMODULE>(uintptr_t(0x76000000 + i * 0x00100000)); }
+// Where the modules seem to lie: the high region 64-bit Windows loads its system DLLs into, far
+// above 4 GiB, so that a module handle squeezed through 32 bits shows.
+HMODULE handle_of(size_t i) { return reinterpret_cast<HMODULE>(uintptr_t(0x7FF800000000 + i * 0x00100000)); }
 
 }  // namespace
 

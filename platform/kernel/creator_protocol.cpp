@@ -34,7 +34,7 @@ int adopt_fd(const std::string& text) {
 }
 
 HANDLE handle_value(const std::string& text) {
-  return reinterpret_cast<HANDLE>(std::strtoul(text.c_str(), nullptr, 10));
+  return reinterpret_cast<HANDLE>(uintptr_t(std::strtoull(text.c_str(), nullptr, 10)));
 }
 
 StdSlot parse_slot(const std::string& text) {

@@ -19,7 +19,8 @@ struct Spec {
   std::string flags;
   int width = -1;  // -1: none; -2: taken from an insert value (*)
   int precision = -1;
-  char size = 0;  // 'h' narrow, 'l' wide, 0 the caller's width
+  int bits = 32;  // of an integer: 32 unless h (16), or I64, ll, I and p (64, the width of a slot)
+  char text_size = 0;  // of a character or string: 'h' narrow, 'l' wide, 0 the caller's width
   char conversion = 's';
 };
 
@@ -42,22 +43,34 @@ bool parse_spec(std::u16string_view s, Spec* spec) {
     spec->precision = 0;
     number(&spec->precision);
   }
-  // A 64-bit value would fill two slots of an argument array; none of the programs passes one.
-  if (s.substr(i, 3) == u"I64" || s.substr(i, 2) == u"ll") return false;
-  if (s.substr(i, 3) == u"I32") {
+  // Every insert is one pointer-sized value, so a 64-bit integer takes one value as well.
+  constexpr int kPointerBits = int(sizeof(DWORD_PTR) * 8);
+  if (s.substr(i, 3) == u"I64") {
+    spec->bits = 64;
     i += 3;
+  } else if (s.substr(i, 3) == u"I32") {
+    i += 3;
+  } else if (s.substr(i, 2) == u"ll") {
+    spec->bits = 64;
+    i += 2;
+  } else if (i < s.size() && s[i] == u'I') {
+    spec->bits = kPointerBits;
+    ++i;
   } else if (i < s.size() && (s[i] == u'h' || s[i] == u'l' || s[i] == u'w')) {
-    spec->size = s[i++] == u'h' ? 'h' : 'l';
+    spec->text_size = s[i] == u'h' ? 'h' : 'l';
+    if (s[i] == u'h') spec->bits = 16;
+    ++i;
   }
   if (i + 1 != s.size()) return false;
   spec->conversion = char(s[i]);
-  return std::u16string_view(u"cCdiouxXsS").find(s[i]) != std::u16string_view::npos;
+  if (spec->conversion == 'p') spec->bits = kPointerBits;
+  return std::u16string_view(u"cCdiouxXsSp").find(s[i]) != std::u16string_view::npos;
 }
 
 // Whether a string or character conversion takes wide text: the caller's width, unless the
 // upper-case conversion or a size prefix names the other one.
 bool takes_wide(const Spec& spec, bool caller_wide) {
-  if (spec.size) return spec.size == 'l';
+  if (spec.text_size) return spec.text_size == 'l';
   bool upper = spec.conversion == 'S' || spec.conversion == 'C';
   return upper != caller_wide;
 }
@@ -79,17 +92,36 @@ void pad(std::u16string* text, const Spec& spec) {
   }
 }
 
+// printf's text of one number, however long a width makes it.
+template <class Number>
+std::u16string printed(const std::string& format, Number number) {
+  int length = std::snprintf(nullptr, 0, format.c_str(), number);
+  std::string out(size_t(length > 0 ? length : 0), '\0');
+  std::snprintf(out.data(), out.size() + 1, format.c_str(), number);
+  return text::from_ansi(out);
+}
+
+// An integer of the spec's width; a pointer as printf shows one, in all its hexadecimal digits.
 std::u16string number_value(const Spec& spec, DWORD_PTR value) {
+  const bool pointer = spec.conversion == 'p';
   std::string format = "%" + spec.flags;
   if (spec.width >= 0) format += std::to_string(spec.width);
-  if (spec.precision >= 0) format += "." + std::to_string(spec.precision);
-  format += spec.conversion;
-  char out[64];
-  if (spec.conversion == 'd' || spec.conversion == 'i')
-    std::snprintf(out, sizeof out, format.c_str(), int(value));
-  else
-    std::snprintf(out, sizeof out, format.c_str(), unsigned(value));
-  return text::from_ansi(out);
+  if (pointer)
+    format += "." + std::to_string(spec.bits / 4);
+  else if (spec.precision >= 0)
+    format += "." + std::to_string(spec.precision);
+  format += "ll";
+  format += pointer ? 'X' : spec.conversion;
+  if (spec.conversion == 'd' || spec.conversion == 'i') {
+    long long number = spec.bits == 64   ? static_cast<long long>(value)
+                       : spec.bits == 16 ? int16_t(value)
+                                         : int32_t(value);
+    return printed(format, number);
+  }
+  unsigned long long number = spec.bits == 64   ? static_cast<unsigned long long>(value)
+                              : spec.bits == 16 ? uint16_t(value)
+                                                : uint32_t(value);
+  return printed(format, number);
 }
 
 // Formats insert `number` by `format` (the text between the '!' marks).

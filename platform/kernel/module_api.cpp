@@ -10,8 +10,8 @@ namespace {
 
 using namespace winsim;
 
-// The program's image lies at the classic base address of a 32-bit executable.
-HMODULE program_module() { return reinterpret_cast<HMODULE>(uintptr_t(0x00400000)); }
+// The program's image lies at the default base address of a 64-bit executable, above 4 GiB.
+HMODULE program_module() { return reinterpret_cast<HMODULE>(uintptr_t(0x140000000)); }
 
 // The file part of the image, and the same without ".exe", name the program too.
 bool names_program(const std::u16string& name) {

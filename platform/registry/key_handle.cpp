@@ -16,8 +16,14 @@ class KeyObject : public Object {
   const REGSAM access;
 };
 
-constexpr ULONG_PTR kFirstPredefined = 0x80000000;
 constexpr KeyId kPredefinedRoots[] = {kClassesRoot, kCurrentUser, kLocalMachine, kUsers};
+
+// The index of a predefined root in kPredefinedRoots (HKEY_CLASSES_ROOT is the first), or the
+// table's size for any other handle.
+size_t predefined_index(HKEY handle) {
+  ULONG_PTR offset = reinterpret_cast<ULONG_PTR>(handle) - reinterpret_cast<ULONG_PTR>(HKEY_CLASSES_ROOT);
+  return offset < std::size(kPredefinedRoots) ? size_t(offset) : std::size(kPredefinedRoots);
+}
 
 REGSAM granted(REGSAM desired) {
   REGSAM out = desired & ~REGSAM(KEY_WOW64_RES | MAXIMUM_ALLOWED | GENERIC_READ | GENERIC_WRITE |
@@ -31,14 +37,11 @@ REGSAM granted(REGSAM desired) {
 
 }  // namespace
 
-bool is_predefined(HKEY handle) {
-  ULONG_PTR value = reinterpret_cast<ULONG_PTR>(handle);
-  return value >= kFirstPredefined && value - kFirstPredefined < std::size(kPredefinedRoots);
-}
+bool is_predefined(HKEY handle) { return predefined_index(handle) < std::size(kPredefinedRoots); }
 
 LONG resolve(HKEY handle, REGSAM rights, KeyId* key) {
   if (is_predefined(handle)) {
-    *key = kPredefinedRoots[reinterpret_cast<ULONG_PTR>(handle) - kFirstPredefined];
+    *key = kPredefinedRoots[predefined_index(handle)];
     return ERROR_SUCCESS;
   }
   auto object = handles::get_as<KeyObject>(reinterpret_cast<HANDLE>(handle));

@@ -76,7 +76,7 @@ BOOL WINAPI GetClassInfoExW(HINSTANCE, LPCWSTR lpszClass, LPWNDCLASSEXW lpwcx) {
 }
 
 BOOL WINAPI GetClassInfoW(HINSTANCE hInstance, LPCWSTR lpClassName, LPWNDCLASSW lpWndClass) {
-  WNDCLASSEXW ex;
+  WNDCLASSEXW ex = {};
   if (!lpWndClass || !GetClassInfoExW(hInstance, lpClassName, &ex)) return FALSE;
   *lpWndClass = WNDCLASSW{ex.style, ex.lpfnWndProc, ex.cbClsExtra, ex.cbWndExtra, ex.hInstance,
                           ex.hIcon, ex.hCursor, ex.hbrBackground, nullptr, lpClassName};

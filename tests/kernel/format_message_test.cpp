@@ -131,6 +131,18 @@ TEST(FormatMessageTest, InsertsFromAVaListOrAnArray) {
   EXPECT_STREQ(out, "x = 5");
 }
 
+TEST(FormatMessageTest, IntegerSizesReadTheBitsOfTheirPrefixFromOnePointerSizedValue) {
+  // l is 32 bits as on Windows; I64, ll, I and p read the whole 64-bit value.
+  DWORD_PTR values[] = {DWORD_PTR(0x1234567890ULL), DWORD_PTR(-5), 70000};
+  EXPECT_EQ(from_array_w(L"%1!I64x! %1!llX! %1!Iu! %1!lx! %1!x! %1!I32x!", values),
+            u"1234567890 1234567890 78187493520 34567890 34567890 34567890");
+  EXPECT_EQ(from_array_w(L"%2!I64d! %2!d! %2!u! %2!hd! %3!hu! %3!ld!", values), u"-5 -5 4294967291 -5 4464 70000");
+  EXPECT_EQ(from_array_w(L"[%1!p!] [%2!20p!]", values), u"[0000001234567890] [    FFFFFFFFFFFFFFFB]");
+  // From a va_list a 64-bit value is one argument: the next insert is the next argument.
+  EXPECT_EQ(from_string_w(L"%1!I64u! %2!s! %3!Id!", 0x123456789ULL, L"next", INT_PTR(-0x100000000LL)),
+            u"4886718345 next -4294967296");
+}
+
 TEST(FormatMessageTest, EscapesLineBreaksAndIgnoredInserts) {
   EXPECT_EQ(from_string_a("a%nb%tc%%d%.%!% e%0 never"), "a\r\nb\tc%d.! e");
   // Only the definition's own line breaks give way to the width; %n stays a line break.

@@ -150,4 +150,18 @@ TEST_F(RegistryKeys, TheMachineStartsWithItsSystemKeys) {
   EXPECT_EQ(RegCloseKey(reinterpret_cast<HKEY>(0x1234)), ERROR_INVALID_HANDLE);
 }
 
+// 64-bit Windows keeps handles meaningful in 32 bits: one stored in a LONG and sign-extended
+// back, as code shared with 32-bit programs hands them on, is the same handle.
+HKEY through_long(HKEY key) { return reinterpret_cast<HKEY>(LONG_PTR(LONG(reinterpret_cast<LONG_PTR>(key)))); }
+
+TEST_F(RegistryKeys, KeyHandlesSurviveALongAndBack) {
+  for (HKEY root : {HKEY_CLASSES_ROOT, HKEY_CURRENT_USER, HKEY_LOCAL_MACHINE, HKEY_USERS})
+    EXPECT_EQ(through_long(root), root);
+  HKEY services = nullptr;
+  ASSERT_EQ(RegOpenKeyExW(through_long(HKEY_LOCAL_MACHINE), L"SYSTEM\\CurrentControlSet\\Services", 0, KEY_READ,
+                          &services),
+            ERROR_SUCCESS);
+  EXPECT_EQ(RegCloseKey(through_long(services)), ERROR_SUCCESS);
+}
+
 }  // namespace
