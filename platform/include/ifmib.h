@@ -61,5 +61,5 @@ typedef struct _MIB_IFROW {
 } MIB_IFROW, *PMIB_IFROW;
 
 #ifdef __cplusplus
-static_assert(sizeof(MIB_IFROW) == 860, "the 32-bit Windows interface row");
+static_assert(sizeof(MIB_IFROW) == 860, "the interface row");
 #endif

@@ -113,8 +113,9 @@ typedef struct _MIB_IPNETTABLE {
   MIB_IPNETROW table[ANY_SIZE];
 } MIB_IPNETTABLE, *PMIB_IPNETTABLE;
 
+// The rows hold no pointer: their sizes are those of 32-bit and 64-bit Windows alike.
 #ifdef __cplusplus
-static_assert(sizeof(MIB_IPFORWARDROW) == 56 && sizeof(MIB_IPFORWARDTABLE) == 60, "the 32-bit Windows route rows");
-static_assert(sizeof(MIB_IPADDRROW) == 24 && sizeof(MIB_IPADDRTABLE) == 28, "the 32-bit Windows address rows");
-static_assert(sizeof(MIB_IPNETROW) == 24 && sizeof(MIB_IPNETTABLE) == 28, "the 32-bit Windows neighbour rows");
+static_assert(sizeof(MIB_IPFORWARDROW) == 56 && sizeof(MIB_IPFORWARDTABLE) == 60, "the route rows");
+static_assert(sizeof(MIB_IPADDRROW) == 24 && sizeof(MIB_IPADDRTABLE) == 28, "the address rows");
+static_assert(sizeof(MIB_IPNETROW) == 24 && sizeof(MIB_IPNETTABLE) == 28, "the neighbour rows");
 #endif

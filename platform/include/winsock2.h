@@ -146,7 +146,7 @@ int WSAAPI WSAGetLastError(void);
 void WSAAPI WSASetLastError(int iError);
 
 struct hostent* WSAAPI winsim_gethostbyname(const char* name);
-unsigned long WSAAPI winsim_inet_addr(const char* cp);
+u_long WSAAPI winsim_inet_addr(const char* cp);
 char* WSAAPI winsim_inet_ntoa(struct in_addr in);
 u_short WSAAPI winsim_htons(u_short hostshort);
 u_long WSAAPI winsim_htonl(u_long hostlong);

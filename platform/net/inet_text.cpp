@@ -42,7 +42,7 @@ extern "C" {
 
 // The forms a.b.c.d, a.b.c (c fills 16 bits), a.b (b fills 24 bits) and a (32 bits); anything
 // after the address must be white space.
-unsigned long WSAAPI winsim_inet_addr(const char* cp) {
+u_long WSAAPI winsim_inet_addr(const char* cp) {
   if (!cp) return INADDR_NONE;
   unsigned long long parts[4];
   int count = 0;

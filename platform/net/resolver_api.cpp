@@ -38,7 +38,7 @@ extern "C" hostent* WSAAPI winsim_gethostbyname(const char* name) {
   if (!name) return fail(WSAEFAULT);
   std::string text = name;
   // A dotted address stands for itself, as Windows answers it without asking anyone.
-  unsigned long numeric = winsim_inet_addr(name);
+  u_long numeric = winsim_inet_addr(name);
   if (numeric != INADDR_NONE || text == "255.255.255.255") return fill(text, uint32_t(numeric));
   if (text.size() > 1 && text.back() == '.') text.pop_back();  // the root of a fully qualified name
   for (const winsim::net::Host& host : winsim::net::hosts()) {

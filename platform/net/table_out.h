@@ -2,6 +2,7 @@
 #pragma once
 
 #include <algorithm>
+#include <cstddef>
 #include <cstring>
 #include <vector>
 
@@ -14,7 +15,7 @@ namespace winsim::net {
 template <class Table, class Row>
 DWORD copy_table(const std::vector<Row>& rows, Table* table, PULONG size) {
   if (!size) return ERROR_INVALID_PARAMETER;
-  ULONG needed = ULONG(std::max(sizeof(Table), sizeof(DWORD) + rows.size() * sizeof(Row)));
+  ULONG needed = ULONG(std::max(sizeof(Table), offsetof(Table, table) + rows.size() * sizeof(Row)));
   if (!table || *size < needed) {
     *size = needed;
     return ERROR_INSUFFICIENT_BUFFER;

@@ -16,7 +16,10 @@ constexpr char kColumns[] =
     "id, entry, phonebook, guid, device_type, device_name, server_host, server_address, client_address,"
     " tunnel_address, if_index, dialled_ns, all_users, global_creds";
 
-uint32_t last_handle() { return uint32_t(std::stoul(machine::config(kHandleCounter, "0"))); }
+// The handles follow this value.
+constexpr uint64_t kHandleBase = uint64_t(1) << 32;
+
+uint64_t last_handle() { return std::stoull(machine::config(kHandleCounter, std::to_string(kHandleBase))); }
 
 std::vector<Connection> stored_connections() {
   static const std::string& sql = *new std::string(std::string("SELECT ") + kColumns + " FROM ras_connections ORDER BY id");
@@ -24,7 +27,7 @@ std::vector<Connection> stored_connections() {
   std::vector<Connection> result;
   while (s.step()) {
     Connection c;
-    c.id = uint32_t(s.column_int(0));
+    c.id = uint64_t(s.column_int(0));
     c.entry = text::utf16(s.column_text(1));
     c.phonebook = text::utf16(s.column_text(2));
     std::string guid = s.column_blob(3);
@@ -46,15 +49,17 @@ std::vector<Connection> stored_connections() {
 
 }  // namespace
 
-uint32_t issue_handle() {
+uint64_t issue_handle() {
   machine::Transaction transaction;
-  uint32_t handle = last_handle() + 1;
+  uint64_t handle = last_handle() + 1;
   machine::set_config(kHandleCounter, std::to_string(handle));
   transaction.commit();
   return handle;
 }
 
-bool was_issued(uint32_t handle) { return handle != 0 && handle <= last_handle(); }
+bool was_issued(uint64_t handle) { return handle > kHandleBase && handle <= last_handle(); }
+
+uint32_t handle_serial(uint64_t handle) { return uint32_t(handle - kHandleBase); }
 
 std::vector<Connection> live_connections() {
   std::vector<Connection> live;
@@ -67,7 +72,7 @@ std::vector<Connection> live_connections() {
   return live;
 }
 
-std::optional<Connection> live_connection(uint32_t id) {
+std::optional<Connection> live_connection(uint64_t id) {
   for (Connection& c : live_connections())
     if (c.id == id) return std::move(c);
   return std::nullopt;
@@ -86,7 +91,7 @@ void add_connection(const Connection& c) {
   s.step();
 }
 
-bool end_connection(uint32_t id) {
+bool end_connection(uint64_t id) {
   machine::Statement s("DELETE FROM ras_connections WHERE id = ?");
   s.bind(1, (long long)id);
   s.step();

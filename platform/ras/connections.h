@@ -13,7 +13,7 @@
 namespace winsim::ras {
 
 struct Connection {
-  uint32_t id = 0;  // the HRASCONN value
+  uint64_t id = 0;  // the HRASCONN value
   std::u16string entry, phonebook;
   GUID guid{};
   std::u16string device_type, device_name, server_host;
@@ -23,21 +23,25 @@ struct Connection {
   bool all_users = false, global_creds = false;
 };
 
-inline uint32_t handle_value(HRASCONN h) { return uint32_t(reinterpret_cast<uintptr_t>(h)); }
-inline HRASCONN as_handle(uint32_t value) { return reinterpret_cast<HRASCONN>(uintptr_t(value)); }
+// The whole 64 bits of a handle: a handle cut to 32 bits is another, invalid one.
+inline uint64_t handle_value(HRASCONN h) { return reinterpret_cast<uintptr_t>(h); }
+inline HRASCONN as_handle(uint64_t value) { return reinterpret_cast<HRASCONN>(uintptr_t(value)); }
 
-// A new HRASCONN value from the machine's counter: never 0, never handed out twice.
-uint32_t issue_handle();
-bool was_issued(uint32_t handle);
+// A new HRASCONN value from the machine's counter: never handed out twice, and above 4 GiB as
+// a 64-bit machine's handles may be, so that a program that keeps one in 32 bits holds none.
+uint64_t issue_handle();
+bool was_issued(uint64_t handle);
+// The place of an issued handle in the machine's sequence: 1 for the first.
+uint32_t handle_serial(uint64_t handle);
 
 // The connections whose servers can still be reached; the others are ended first.
 std::vector<Connection> live_connections();
-std::optional<Connection> live_connection(uint32_t id);
+std::optional<Connection> live_connection(uint64_t id);
 
 // Adds a connection inside the caller's transaction; the caller bumps "ras" once it committed,
 // so that no watcher looks before the row is there.
 void add_connection(const Connection& connection);
 // Ends a connection; false when there was none of that id.
-bool end_connection(uint32_t id);
+bool end_connection(uint64_t id);
 
 }  // namespace winsim::ras

@@ -64,8 +64,8 @@ DWORD get_dial_params(const Arg& phonebook, Record* params, BOOL* password_store
   put(params->szUserName, c.user_name);
   put(params->szPassword, has_password ? kPasswordHandle : u"");
   put(params->szDomain, c.domain);
-  if (has_member(*params, params->dwSubEntry, params->dwSize)) params->dwSubEntry = 0;
-  if (has_member(*params, params->dwCallbackId, params->dwSize)) params->dwCallbackId = 0;
+  if (WINSIM_HAS_MEMBER(Record, dwSubEntry, params->dwSize)) params->dwSubEntry = 0;
+  if (WINSIM_HAS_MEMBER(Record, dwCallbackId, params->dwSize)) params->dwCallbackId = 0;
   *password_stored = has_password;
   return ERROR_SUCCESS;
 }

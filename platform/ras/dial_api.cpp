@@ -30,7 +30,7 @@ DWORD dial_entry(const RASDIALEXTENSIONS* extensions, const Arg& phonebook, cons
   if (extensions && !known_size<RASDIALEXTENSIONS>(extensions->dwSize)) return ERROR_INVALID_SIZE;
   if (notifier) return ERROR_NOT_SUPPORTED;  // only the synchronous form
   // The handle exists from here on, also when the dial fails, so that RasHangUp can end it.
-  uint32_t handle = issue_handle();
+  uint64_t handle = issue_handle();
   *connection = as_handle(handle);
   auto located = find_entry(phonebooks_for(ptr(phonebook)), get(params->szEntryName));
   if (!located) return ERROR_CANNOT_FIND_PHONEBOOK_ENTRY;
@@ -39,14 +39,14 @@ DWORD dial_entry(const RASDIALEXTENSIONS* extensions, const Arg& phonebook, cons
   request.password = password_for(*located, get(params->szPassword), &request.global_creds);
   // Neither name nor password: the account of the caller, as Windows passes its logon.
   if (request.user_name.empty() && request.password.empty()) request.user_name = current_user();
-  uint32_t connected = handle;
+  uint64_t connected = handle;
   DWORD result = dial(request, handle, &connected);
   *connection = as_handle(connected);
   return result;
 }
 
 DWORD hang_up(HRASCONN connection) {
-  uint32_t handle = handle_value(connection);
+  uint64_t handle = handle_value(connection);
   if (!was_issued(handle)) return ERROR_INVALID_HANDLE;
   // A failed dial's handle and a connection already ended are harmless to hang up.
   end_connection(handle);

@@ -98,7 +98,7 @@ DWORD no_answer(int64_t started_ns, bool vpn) {
 
 }  // namespace
 
-DWORD dial(const DialRequest& request, uint32_t handle, uint32_t* connected) {
+DWORD dial(const DialRequest& request, uint64_t handle, uint64_t* connected) {
   if (auto existing = connection_of(request.entry)) {
     *connected = existing->id;
     return ERROR_SUCCESS;
@@ -131,7 +131,7 @@ DWORD dial(const DialRequest& request, uint32_t handle, uint32_t* connected) {
   c.server_address = *address;
   c.client_address = *client;
   c.tunnel_address = server->tunnel;
-  c.if_index = kFirstPppInterfaceIndex + handle;
+  c.if_index = kFirstPppInterfaceIndex + handle_serial(handle);
   c.dialled_ns = clock::now_ns();
   c.all_users = is_all_users(request.entry.phonebook);
   c.global_creds = request.global_creds;

@@ -31,6 +31,6 @@ struct DialRequest {
 
 // Dials under `handle`; on success *connected is the handle of the connection (the entry's
 // existing one, or `handle`).
-DWORD dial(const DialRequest& request, uint32_t handle, uint32_t* connected);
+DWORD dial(const DialRequest& request, uint64_t handle, uint64_t* connected);
 
 }  // namespace winsim::ras

@@ -32,7 +32,7 @@ DWORD enum_entries(const Arg& reserved, const Arg& phonebook, Record* buffer, DW
       names.push_back({entry.name, book});
   return fill_records(buffer, size, count, names, [](Record& r, const NamedEntry& e) {
     put(r.szEntryName, e.name);
-    if (!has_member(r, r.dwFlags, r.dwSize)) return;
+    if (!WINSIM_HAS_MEMBER(Record, dwFlags, r.dwSize)) return;
     r.dwFlags = is_all_users(e.phonebook) ? REN_AllUsers : REN_User;
     put(r.szPhonebookPath, e.phonebook);
   });

@@ -17,51 +17,55 @@ constexpr char16_t kOptions2Key[] = u"Options2";
 // book can say it plainly.
 constexpr char16_t kPresharedKeyKey[] = u"UsePreSharedKey";
 
-// Every member kept in the phone book, with its key (and for numbers, the value of a new entry).
-template <class Record, class Visitor>
+// Every member kept in the phone book, with its key, where it ends in the record (and for
+// numbers, the value of a new entry). `Record` is `Entry` or `const Entry`. No member visited
+// needs more than the record's 4-byte packing, so the references to them are aligned.
+template <class Entry, class Record, class Visitor>
 void each_member(Record& r, Visitor& visit) {
-  visit(u"Options", r.dwfOptions, 0);
-  visit(u"CountryID", r.dwCountryID, 0);
-  visit(u"CountryCode", r.dwCountryCode, 0);
-  visit(u"AreaCode", r.szAreaCode);
-  visit(u"PhoneNumber", r.szLocalPhoneNumber);
-  visit(u"IpAddress", r.ipaddr);
-  visit(u"DnsAddress", r.ipaddrDns);
-  visit(u"DnsAddressAlt", r.ipaddrDnsAlt);
-  visit(u"WinsAddress", r.ipaddrWins);
-  visit(u"WinsAddressAlt", r.ipaddrWinsAlt);
-  visit(u"FrameSize", r.dwFrameSize, 0);
-  visit(u"NetProtocols", r.dwfNetProtocols, RASNP_Ip);
-  visit(u"FramingProtocol", r.dwFramingProtocol, RASFP_Ppp);
-  visit(u"Script", r.szScript);
-  visit(u"AutodialDll", r.szAutodialDll);
-  visit(u"AutodialFunc", r.szAutodialFunc);
-  visit(u"DeviceType", r.szDeviceType);
-  visit(u"Device", r.szDeviceName);
-  visit(u"X25PadType", r.szX25PadType);
-  visit(u"X25Address", r.szX25Address);
-  visit(u"X25Facilities", r.szX25Facilities);
-  visit(u"X25UserData", r.szX25UserData);
-  visit(u"Channels", r.dwChannels, 0);
-  visit(u"SubEntries", r.dwSubEntries, 0);
-  visit(u"DialMode", r.dwDialMode, RASEDM_DialAll);
-  visit(u"DialPercent", r.dwDialExtraPercent, 75);
-  visit(u"DialSeconds", r.dwDialExtraSampleSeconds, 120);
-  visit(u"HangUpPercent", r.dwHangUpExtraPercent, 10);
-  visit(u"HangUpSeconds", r.dwHangUpExtraSampleSeconds, 120);
-  visit(u"IdleDisconnectSeconds", r.dwIdleDisconnectSeconds, 0);
-  visit(u"Type", r.dwType, RASET_Phone);
-  visit(u"EncryptionType", r.dwEncryptionType, ET_Optional);
-  visit(u"CustomAuthKey", r.dwCustomAuthKey, 0);
-  visit(u"CustomDialDll", r.szCustomDialDll);
-  visit(u"VpnStrategy", r.dwVpnStrategy, VS_Default);
-  visit(u"Options3", r.dwfOptions3, 0);
-  visit(u"DnsSuffix", r.szDnsSuffix);
-  visit(u"TcpWindowSize", r.dwTcpWindowSize, 0);
-  visit(u"PrerequisitePbk", r.szPrerequisitePbk);
-  visit(u"PrerequisiteEntry", r.szPrerequisiteEntry);
-  visit(u"RedialCount", r.dwRedialCount, 3);
-  visit(u"RedialPause", r.dwRedialPause, 60);
+#define MEMBER(name) r.name, WINSIM_END_OF(Entry, name)
+  visit(u"Options", MEMBER(dwfOptions), 0);
+  visit(u"CountryID", MEMBER(dwCountryID), 0);
+  visit(u"CountryCode", MEMBER(dwCountryCode), 0);
+  visit(u"AreaCode", MEMBER(szAreaCode));
+  visit(u"PhoneNumber", MEMBER(szLocalPhoneNumber));
+  visit(u"IpAddress", MEMBER(ipaddr));
+  visit(u"DnsAddress", MEMBER(ipaddrDns));
+  visit(u"DnsAddressAlt", MEMBER(ipaddrDnsAlt));
+  visit(u"WinsAddress", MEMBER(ipaddrWins));
+  visit(u"WinsAddressAlt", MEMBER(ipaddrWinsAlt));
+  visit(u"FrameSize", MEMBER(dwFrameSize), 0);
+  visit(u"NetProtocols", MEMBER(dwfNetProtocols), RASNP_Ip);
+  visit(u"FramingProtocol", MEMBER(dwFramingProtocol), RASFP_Ppp);
+  visit(u"Script", MEMBER(szScript));
+  visit(u"AutodialDll", MEMBER(szAutodialDll));
+  visit(u"AutodialFunc", MEMBER(szAutodialFunc));
+  visit(u"DeviceType", MEMBER(szDeviceType));
+  visit(u"Device", MEMBER(szDeviceName));
+  visit(u"X25PadType", MEMBER(szX25PadType));
+  visit(u"X25Address", MEMBER(szX25Address));
+  visit(u"X25Facilities", MEMBER(szX25Facilities));
+  visit(u"X25UserData", MEMBER(szX25UserData));
+  visit(u"Channels", MEMBER(dwChannels), 0);
+  visit(u"SubEntries", MEMBER(dwSubEntries), 0);
+  visit(u"DialMode", MEMBER(dwDialMode), RASEDM_DialAll);
+  visit(u"DialPercent", MEMBER(dwDialExtraPercent), 75);
+  visit(u"DialSeconds", MEMBER(dwDialExtraSampleSeconds), 120);
+  visit(u"HangUpPercent", MEMBER(dwHangUpExtraPercent), 10);
+  visit(u"HangUpSeconds", MEMBER(dwHangUpExtraSampleSeconds), 120);
+  visit(u"IdleDisconnectSeconds", MEMBER(dwIdleDisconnectSeconds), 0);
+  visit(u"Type", MEMBER(dwType), RASET_Phone);
+  visit(u"EncryptionType", MEMBER(dwEncryptionType), ET_Optional);
+  visit(u"CustomAuthKey", MEMBER(dwCustomAuthKey), 0);
+  visit(u"CustomDialDll", MEMBER(szCustomDialDll));
+  visit(u"VpnStrategy", MEMBER(dwVpnStrategy), VS_Default);
+  visit(u"Options3", MEMBER(dwfOptions3), 0);
+  visit(u"DnsSuffix", MEMBER(szDnsSuffix));
+  visit(u"TcpWindowSize", MEMBER(dwTcpWindowSize), 0);
+  visit(u"PrerequisitePbk", MEMBER(szPrerequisitePbk));
+  visit(u"PrerequisiteEntry", MEMBER(szPrerequisiteEntry));
+  visit(u"RedialCount", MEMBER(dwRedialCount), 3);
+  visit(u"RedialPause", MEMBER(dwRedialPause), 60);
+#undef MEMBER
 }
 
 // A decimal DWORD; anything else is unreadable.
@@ -107,53 +111,51 @@ std::u16string address_text(const RASIPADDR& a) {
                      std::to_string(a.d));
 }
 
-template <class Record>
-class ToRecord {
+// What a record of `size` bytes holds: the members that end inside it.
+class Coverage {
  public:
-  ToRecord(const PhonebookEntry& entry, Record& record) : entry_(entry), record_(record) {}
-  void operator()(std::u16string_view key, DWORD& member, DWORD fallback) {
-    if (covers(member)) member = number_or(entry_, key, fallback);
+  explicit Coverage(DWORD size) : size_(size) {}
+  bool covers(size_t end) const { return end <= size_; }
+
+ private:
+  const DWORD size_;
+};
+
+class ToRecord : Coverage {
+ public:
+  ToRecord(const PhonebookEntry& entry, DWORD size) : Coverage(size), entry_(entry) {}
+  void operator()(std::u16string_view key, DWORD& member, size_t end, DWORD fallback) {
+    if (covers(end)) member = number_or(entry_, key, fallback);
   }
   template <class Unit, size_t N>
-  void operator()(std::u16string_view key, Unit (&member)[N]) {
-    if (!covers(member)) return;
+  void operator()(std::u16string_view key, Unit (&member)[N], size_t end) {
+    if (!covers(end)) return;
     const std::u16string* value = entry_.find(key);
     put(member, value ? *value : std::u16string());
   }
-  void operator()(std::u16string_view key, RASIPADDR& member) {
-    if (covers(member)) member = parse_address(entry_.find(key));
-  }
-  template <class Member>
-  bool covers(const Member& member) const {
-    return has_member(record_, member, record_.dwSize);
+  void operator()(std::u16string_view key, RASIPADDR& member, size_t end) {
+    if (covers(end)) member = parse_address(entry_.find(key));
   }
 
  private:
   const PhonebookEntry& entry_;
-  Record& record_;
 };
 
-template <class Record>
-class FromRecord {
+class FromRecord : Coverage {
  public:
-  FromRecord(const Record& record, PhonebookEntry& entry) : record_(record), entry_(entry) {}
-  void operator()(std::u16string_view key, const DWORD& member, DWORD) {
-    if (covers(member)) entry_.set(key, number_text(member));
+  FromRecord(DWORD size, PhonebookEntry& entry) : Coverage(size), entry_(entry) {}
+  void operator()(std::u16string_view key, const DWORD& member, size_t end, DWORD) {
+    if (covers(end)) entry_.set(key, number_text(member));
   }
   template <class Unit, size_t N>
-  void operator()(std::u16string_view key, const Unit (&member)[N]) {
-    if (covers(member)) entry_.set(key, get(member));
+  void operator()(std::u16string_view key, const Unit (&member)[N], size_t end) {
+    if (covers(end)) entry_.set(key, get(member));
   }
-  void operator()(std::u16string_view key, const RASIPADDR& member) {
-    if (covers(member)) entry_.set(key, address_text(member));
-  }
-  template <class Member>
-  bool covers(const Member& member) const {
-    return has_member(record_, member, record_.dwSize);
+  void operator()(std::u16string_view key, const RASIPADDR& member, size_t end) {
+    if (covers(end)) entry_.set(key, address_text(member));
   }
 
  private:
-  const Record& record_;
   PhonebookEntry& entry_;
 };
 
@@ -197,19 +199,19 @@ GUID as_guid(unsigned char bytes[16]) {
 
 template <class Entry>
 void entry_to_record(const PhonebookEntry& entry, const GUID& guid, Entry& record) {
-  ToRecord<Entry> visit(entry, record);
-  each_member(record, visit);
-  if (visit.covers(record.guidId)) record.guidId = guid;
-  if (visit.covers(record.dwfOptions2))
+  ToRecord visit(entry, record.dwSize);
+  each_member<Entry>(record, visit);
+  if (WINSIM_HAS_MEMBER(Entry, guidId, record.dwSize)) record.guidId = guid;
+  if (WINSIM_HAS_MEMBER(Entry, dwfOptions2, record.dwSize))
     record.dwfOptions2 = (number_or(entry, kOptions2Key, 0) & ~DWORD(RASEO2_UsePreSharedKey)) |
                          (entry_uses_preshared_key(entry) ? RASEO2_UsePreSharedKey : 0);
 }
 
 template <class Entry>
 void record_to_entry(const Entry& record, PhonebookEntry& entry) {
-  FromRecord<Entry> visit(record, entry);
-  each_member(record, visit);
-  if (visit.covers(record.dwfOptions2)) {
+  FromRecord visit(record.dwSize, entry);
+  each_member<Entry>(record, visit);
+  if (WINSIM_HAS_MEMBER(Entry, dwfOptions2, record.dwSize)) {
     entry.set(kOptions2Key, number_text(record.dwfOptions2 & ~DWORD(RASEO2_UsePreSharedKey)));
     entry.set(kPresharedKeyKey, (record.dwfOptions2 & RASEO2_UsePreSharedKey) ? u"1" : u"0");
   }

@@ -21,16 +21,16 @@
 namespace winsim::ras {
 namespace {
 
-constexpr uint32_t kAnyConnection = 0;
+constexpr uint64_t kAnyConnection = 0;
 constexpr const char* kSignals[] = {"ras", "world", "routes"};
 constexpr uint32_t kForever = 0xFFFFFFFF;
 
 struct Registration {
   std::filesystem::path machine;  // the root it was armed in
-  uint32_t connection;  // kAnyConnection for every connection of the machine
+  uint64_t connection;  // kAnyConnection for every connection of the machine
   std::shared_ptr<Event> event;
   DWORD flags;
-  std::set<uint32_t> known;  // for kAnyConnection: the connections live when last looked at
+  std::set<uint64_t> known;  // for kAnyConnection: the connections live when last looked at
 };
 
 struct Watcher {
@@ -45,14 +45,14 @@ Watcher& watcher() {
   return *w;
 }
 
-std::set<uint32_t> live_ids() {
-  std::set<uint32_t> ids;
+std::set<uint64_t> live_ids() {
+  std::set<uint64_t> ids;
   for (const Connection& c : live_connections()) ids.insert(c.id);
   return ids;
 }
 
-bool any_missing(const std::set<uint32_t>& from, const std::set<uint32_t>& in) {
-  return std::any_of(from.begin(), from.end(), [&](uint32_t id) { return !in.count(id); });
+bool any_missing(const std::set<uint64_t>& from, const std::set<uint64_t>& in) {
+  return std::any_of(from.begin(), from.end(), [&](uint64_t id) { return !in.count(id); });
 }
 
 // Whether registrations of this machine are left; those armed in a machine the process has
@@ -68,7 +68,7 @@ bool any_registered() {
 // Sets the events of what changed; a registration for one connection ends with it.
 void look_again() {
   if (!any_registered()) return;
-  std::set<uint32_t> live = live_ids();
+  std::set<uint64_t> live = live_ids();
   Watcher& w = watcher();
   std::lock_guard held(w.lock);
   std::erase_if(w.registrations, [&](Registration& r) {

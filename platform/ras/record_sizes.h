@@ -1,57 +1,68 @@
 // The dwSize values each RAS record takes: its current size and the older ones Windows still
-// takes (the members an older size lacks are neither read nor written).
+// takes (the members an older size lacks are neither read nor written). An older size is the
+// structure through that version's last member, padded to the record's alignment: the size of
+// that version in this build's data model.
 #pragma once
 
 #include <ras.h>
 
 #include <algorithm>
+#include <concepts>
+#include <cstddef>
 
 namespace winsim::ras {
+
+// Where `member` of `type` ends: the bytes a record must have to hold it.
+#define WINSIM_END_OF(type, member) (offsetof(type, member) + sizeof(((type*)nullptr)->member))
+
+constexpr DWORD padded_size(size_t size, size_t alignment) {
+  return DWORD((size + alignment - 1) / alignment * alignment);
+}
+
+// The size of the version of `type` whose last member is `member`.
+#define WINSIM_SIZE_THROUGH(type, member) ::winsim::ras::padded_size(WINSIM_END_OF(type, member), alignof(type))
+
+// Whether a record of `size` bytes holds `member`. Computed from the layout, never from the
+// member's address: the records are packed, and their 8-byte members may be misaligned.
+#define WINSIM_HAS_MEMBER(type, member, size) (WINSIM_END_OF(type, member) <= size_t(size))
+
+template <class Record, class... Forms>
+concept one_of = (std::same_as<Record, Forms> || ...);
 
 template <class Record>
 struct RecordSizes;
 
-#define WINSIM_RECORD_SIZES(record, ...) \
-  template <>                            \
-  struct RecordSizes<record> {           \
-    static constexpr DWORD known[] = {__VA_ARGS__, sizeof(record)}; \
+// The sizes of the records `forms` (the character forms of one record): the older versions,
+// each named by its last member, then the current one.
+#define WINSIM_STRIP(...) __VA_ARGS__
+#define WINSIM_RECORD_SIZES(forms, ...)                                       \
+  template <class Record>                                                     \
+    requires one_of<Record, WINSIM_STRIP forms>                               \
+  struct RecordSizes<Record> {                                                \
+    static constexpr DWORD known[] = {__VA_ARGS__ __VA_OPT__(, ) sizeof(Record)}; \
   }
+#define THROUGH(member) WINSIM_SIZE_THROUGH(Record, member)
 
-WINSIM_RECORD_SIZES(RASENTRYNAMEA, 264);
-WINSIM_RECORD_SIZES(RASENTRYNAMEW, 520);
-WINSIM_RECORD_SIZES(RASCONNA, 412, 676, 692);
-WINSIM_RECORD_SIZES(RASCONNW, 816, 1340, 1356);
-WINSIM_RECORD_SIZES(RASENTRYA, 1768, 1796, 2088);
-WINSIM_RECORD_SIZES(RASENTRYW, 3468, 3496, 4048);
-WINSIM_RECORD_SIZES(RASDIALPARAMSA, 1052);
-WINSIM_RECORD_SIZES(RASDIALPARAMSW, 2096);
-WINSIM_RECORD_SIZES(RASCONNSTATUSA, 160);
-WINSIM_RECORD_SIZES(RASCONNSTATUSW, 304);
-WINSIM_RECORD_SIZES(RASPPPIPA, 24, 40);
-WINSIM_RECORD_SIZES(RASPPPIPW, 40, 72);
-WINSIM_RECORD_SIZES(RASDIALEXTENSIONS, 16);
-template <>
-struct RecordSizes<RASCREDENTIALSA> {
-  static constexpr DWORD known[] = {sizeof(RASCREDENTIALSA)};
-};
-template <>
-struct RecordSizes<RASCREDENTIALSW> {
-  static constexpr DWORD known[] = {sizeof(RASCREDENTIALSW)};
-};
+WINSIM_RECORD_SIZES((RASENTRYNAMEA, RASENTRYNAMEW), THROUGH(szEntryName));
+// Windows NT 4; with the phone book and sub-entry; with the entry's GUID.
+WINSIM_RECORD_SIZES((RASCONNA, RASCONNW), THROUGH(szDeviceName), THROUGH(dwSubEntry), THROUGH(guidEntry));
+// Windows NT 4; with the dial policy; with the Windows 2000 members.
+WINSIM_RECORD_SIZES((RASENTRYA, RASENTRYW), THROUGH(dwReserved2), THROUGH(dwIdleDisconnectSeconds),
+                    THROUGH(dwVpnStrategy));
+WINSIM_RECORD_SIZES((RASDIALPARAMSA, RASDIALPARAMSW), THROUGH(szDomain));
+WINSIM_RECORD_SIZES((RASCONNSTATUSA, RASCONNSTATUSW), THROUGH(szDeviceName));
+WINSIM_RECORD_SIZES((RASPPPIPA, RASPPPIPW), THROUGH(szIpAddress), THROUGH(szServerIpAddress));
+WINSIM_RECORD_SIZES((RASDIALEXTENSIONS), THROUGH(reserved));
+WINSIM_RECORD_SIZES((RASCREDENTIALSA, RASCREDENTIALSW));
 
+#undef THROUGH
 #undef WINSIM_RECORD_SIZES
+#undef WINSIM_STRIP
 
 template <class Record>
 bool known_size(DWORD size) {
   const auto& known = RecordSizes<Record>::known;
   return std::find(std::begin(known), std::end(known), size) != std::end(known);
-}
-
-// Whether `member` of `record` lies inside the record's first `size` bytes.
-template <class Record, class Member>
-bool has_member(const Record& record, const Member& member, DWORD size) {
-  auto offset = reinterpret_cast<const char*>(&member) - reinterpret_cast<const char*>(&record);
-  return size_t(offset) + sizeof(Member) <= size;
 }
 
 }  // namespace winsim::ras

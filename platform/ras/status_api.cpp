@@ -23,15 +23,15 @@ DWORD enum_connections(Record* buffer, DWORD* size, DWORD* count) {
   return fill_records(buffer, size, count, live_connections(), [](Record& r, const Connection& c) {
     r.hrasconn = as_handle(c.id);
     put(r.szEntryName, c.entry);
-    if (!has_member(r, r.szDeviceType, r.dwSize)) return;
+    if (!WINSIM_HAS_MEMBER(Record, szDeviceType, r.dwSize)) return;
     put(r.szDeviceType, c.device_type);
     put(r.szDeviceName, c.device_name);
-    if (!has_member(r, r.szPhonebook, r.dwSize)) return;
+    if (!WINSIM_HAS_MEMBER(Record, szPhonebook, r.dwSize)) return;
     put(r.szPhonebook, c.phonebook);
     r.dwSubEntry = 1;
-    if (!has_member(r, r.guidEntry, r.dwSize)) return;
+    if (!WINSIM_HAS_MEMBER(Record, guidEntry, r.dwSize)) return;
     r.guidEntry = c.guid;
-    if (!has_member(r, r.dwFlags, r.dwSize)) return;
+    if (!WINSIM_HAS_MEMBER(Record, dwFlags, r.dwSize)) return;
     r.dwFlags = (c.all_users ? RASCF_AllUsers : 0) | (c.global_creds ? RASCF_GlobalCreds : 0);
     r.luid = kLogonSession;
   });
@@ -47,7 +47,7 @@ DWORD get_connect_status(HRASCONN handle, Record* status) {
   status->dwError = 0;
   put(status->szDeviceType, c->device_type);
   put(status->szDeviceName, c->device_name);
-  if (has_member(*status, status->szPhoneNumber, status->dwSize)) put(status->szPhoneNumber, c->server_host);
+  if (WINSIM_HAS_MEMBER(Record, szPhoneNumber, status->dwSize)) put(status->szPhoneNumber, c->server_host);
   return ERROR_SUCCESS;
 }
 

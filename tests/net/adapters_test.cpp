@@ -58,6 +58,31 @@ TEST_F(Adapters, AdapterInfoFollowsTheOverflowProtocolAndListsEveryAddress) {
   EXPECT_STREQ(reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data())->GatewayList.IpAddress.String, "0.0.0.0");
 }
 
+TEST_F(Adapters, TheRecordsAndTheirListsLinkInsideTheCallersBufferAtTheX64Sizes) {
+  world("adapter Second index 12 address 10.0.0.5 mask 255.0.0.0 gateway none");
+  ULONG context = 0, instance = 0;
+  ASSERT_EQ(AddIPAddress(ip("192.168.1.50"), ip("255.255.255.0"), kLanIndex, &context, &instance), DWORD(NO_ERROR));
+  // Two 704-byte records, then the LAN's second address in a 48-byte IP_ADDR_STRING.
+  ULONG size = 0;
+  ASSERT_EQ(GetAdaptersInfo(nullptr, &size), ULONG(ERROR_BUFFER_OVERFLOW));
+  EXPECT_EQ(size, 2 * 704u + 48u);
+  std::vector<char> buffer = adapters_info();
+  ASSERT_EQ(buffer.size(), 2 * 704u + 48u);
+  auto* first = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+  EXPECT_EQ(reinterpret_cast<char*>(first->Next), buffer.data() + 704);
+  ASSERT_NE(first->Next, nullptr);
+  EXPECT_EQ(first->Next->Next, nullptr);
+  IP_ADAPTER_INFO* lan = first->Index == kLanIndex ? first : first->Next;
+  IP_ADAPTER_INFO* second = lan == first ? first->Next : first;
+  EXPECT_EQ(second->Index, 12u);
+  EXPECT_STREQ(second->IpAddressList.IpAddress.String, "10.0.0.5");
+  EXPECT_EQ(second->IpAddressList.Next, nullptr);
+  EXPECT_EQ(reinterpret_cast<char*>(lan->IpAddressList.Next), buffer.data() + 2 * 704);
+  ASSERT_NE(lan->IpAddressList.Next, nullptr);
+  EXPECT_STREQ(lan->IpAddressList.Next->IpAddress.String, "192.168.1.50");
+  EXPECT_EQ(lan->IpAddressList.Next->Next, nullptr);
+}
+
 TEST_F(Adapters, TheInterfaceMetricIsFoundAtRunTimeThroughIphlpapi) {
   HMODULE iphlpapi = LoadLibraryA("IPHLPAPI.DLL");
   ASSERT_NE(iphlpapi, nullptr);

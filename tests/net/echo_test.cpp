@@ -1,5 +1,6 @@
 #include <atomic>
 #include <chrono>
+#include <cstring>
 #include <thread>
 
 #include "kernel/clock.h"
@@ -80,10 +81,18 @@ TEST_F(Echoes, TheReplyBufferHoldsAReplyTheDataAndAnErrorMessage) {
   alignas(ICMP_ECHO_REPLY) char buffer[sizeof(ICMP_ECHO_REPLY) + sizeof data + 8];
   EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), data, sizeof data, nullptr, buffer, sizeof buffer - 1, 1000), 0u);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 35, 1000), 0u);
+  std::memcpy(data, "abcdefghijklmnopqrstuvwxyz01234", sizeof data);
+  ASSERT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), data, sizeof data, nullptr, buffer, sizeof buffer, 1000), 1u);
+  auto* reply = reinterpret_cast<ICMP_ECHO_REPLY*>(buffer);
+  EXPECT_EQ(static_cast<char*>(reply->Data), buffer + 40) << "the data right after the reply, in the caller's buffer";
+  EXPECT_EQ(std::memcmp(reply->Data, data, sizeof data), 0);
+  // The x64 reply is 40 bytes: with no data, 48 bytes hold it and an error message.
+  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 47, 1000), 0u);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER));
-  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 36, 1000), 1u) << "36 bytes with no data";
-  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, sizeof(ICMP_ECHO_REPLY) - 1, 1000), 0u);
+  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 40, 1000), 0u);
+  EXPECT_EQ(GetLastError(), DWORD(ERROR_INSUFFICIENT_BUFFER)) << "a reply without room for an error message";
+  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 48, 1000), 1u) << "48 bytes with no data";
+  EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, 39, 1000), 0u);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_PARAMETER)) << "not even one reply fits";
   EXPECT_TRUE(IcmpCloseHandle(icmp));
   EXPECT_EQ(IcmpSendEcho(icmp, ip("127.0.0.1"), nullptr, 0, nullptr, buffer, sizeof buffer, 1000), 0u);

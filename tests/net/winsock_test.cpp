@@ -65,7 +65,7 @@ TEST_F(Sockets, NamesResolveThroughTheWorldIgnoringCase) {
 TEST_F(Sockets, InetAddrTakesEveryDocumentedForm) {
   struct Case {
     const char* text;
-    unsigned long expected;
+    u_long expected;
   };
   const Case cases[] = {
       {"192.168.1.1", ip("192.168.1.1")},

@@ -92,9 +92,9 @@ int main(int argc, char** argv) {
   }
   if (what == "exit" && argc > 2) {
     if (argc > 3) Sleep(DWORD(atoi(argv[3])));
-    ExitProcess(UINT(strtoul(argv[2], NULL, 10)));
+    ExitProcess(UINT(strtoull(argv[2], NULL, 10)));
   }
-  if (what == "write" && argc > 3) return put(reinterpret_cast<HANDLE>(strtoul(argv[2], NULL, 10)), argv[3]);
+  if (what == "write" && argc > 3) return put(reinterpret_cast<HANDLE>(strtoull(argv[2], NULL, 10)), argv[3]);
   if (what == "hold" && argc > 3) {
     Sleep(DWORD(atoi(argv[2])));
     return put_out(argv[3]);

@@ -1,5 +1,7 @@
 // Dialling the default world's servers: success, the codes a real server causes, the time each
 // outcome takes, and what a connection looks like from this and other processes.
+#include <cstdint>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
@@ -60,7 +62,8 @@ TEST_F(RasDialTest, ADialSucceedsAfterTheServersDialTimeAndIsSeenByOtherProcesse
   DWORD bytes = sizeof connections, count = 0;
   ASSERT_EQ(RasEnumConnectionsW(connections, &bytes, &count), 0u);
   ASSERT_EQ(count, 1u);
-  EXPECT_EQ(connections[0].hrasconn, connection);
+  HRASCONN enumerated = connections[0].hrasconn;  // a copy: the packed member is misaligned
+  EXPECT_EQ(enumerated, connection);
   EXPECT_EQ(std::memcmp(&connections[0].guidEntry, &entry.guidId, sizeof(GUID)), 0);
   EXPECT_EQ(connections[0].dwFlags, DWORD(RASCF_AllUsers | RASCF_GlobalCreds));
   EXPECT_EQ(winsim::text::from_wide(connections[0].szPhonebook), winsim::ras::all_users_phonebook());
@@ -78,6 +81,38 @@ TEST_F(RasDialTest, ADialSucceedsAfterTheServersDialTimeAndIsSeenByOtherProcesse
   EXPECT_EQ(RasHangUpW(connection), 0u);  // twice is harmless
   EXPECT_EQ(RasHangUpW(reinterpret_cast<HRASCONN>(uintptr_t(0x7777))), DWORD(ERROR_INVALID_HANDLE));
   EXPECT_EQ(winsim({"ras", "connections"}).out, "No connections\nCommand completed successfully.\n");
+}
+
+TEST_F(RasDialTest, AHandleKeepsAllItsBitsAcrossProcessesAndACutOneIsInvalid) {
+  world_set({"vpn", "vpn1.example.net", "dial", "0"});
+  add_entry(u"Office", u"vpn1.example.net");
+  auto child = testing_support::run_program(testing_support::program_dir() / "ras_holder.exe", {"Office", "0"});
+  ASSERT_EQ(child.exit_code, 0) << child.out << child.err;
+  unsigned long long dialled = 0;
+  ASSERT_EQ(std::sscanf(child.out.c_str(), "dial=0 handle=%llu", &dialled), 1) << child.out;
+  // The machine hands out handles above 4 GiB, so that one kept in 32 bits anywhere shows.
+  EXPECT_GT(dialled, 0xFFFFFFFFull);
+
+  RASCONNA listed{};
+  listed.dwSize = sizeof listed;
+  DWORD bytes = sizeof listed, count = 0;
+  ASSERT_EQ(RasEnumConnectionsA(&listed, &bytes, &count), 0u);
+  ASSERT_EQ(count, 1u);
+  EXPECT_EQ(uint64_t(reinterpret_cast<uintptr_t>(HRASCONN(listed.hrasconn))), dialled);
+
+  HRASCONN cut = reinterpret_cast<HRASCONN>(uintptr_t(uint32_t(dialled)));
+  HRASCONN extended = reinterpret_cast<HRASCONN>(intptr_t(int32_t(uint32_t(dialled))));
+  for (HRASCONN wrong : {cut, extended}) {
+    RASCONNSTATUSA status{};
+    status.dwSize = sizeof status;
+    EXPECT_EQ(RasGetConnectStatusA(wrong, &status), DWORD(ERROR_INVALID_HANDLE));
+    EXPECT_EQ(RasHangUpA(wrong), DWORD(ERROR_INVALID_HANDLE));
+  }
+  HRASCONN whole = reinterpret_cast<HRASCONN>(uintptr_t(dialled));
+  RASCONNSTATUSA status{};
+  status.dwSize = sizeof status;
+  EXPECT_EQ(RasGetConnectStatusA(whole, &status), 0u);
+  EXPECT_EQ(RasHangUpA(whole), 0u);
 }
 
 TEST_F(RasDialTest, RefusedCredentialsGive691AndTheFailedHandleHangsUpHarmlessly) {

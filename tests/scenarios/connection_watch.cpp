@@ -26,7 +26,7 @@ std::vector<LiveConnection> live_connections() {
   std::vector<LiveConnection> live;
   if (RasEnumConnectionsA(buffer.data(), &bytes, &count) != 0) return live;
   for (DWORD i = 0; i < count; ++i)
-    live.push_back({buffer[i].szEntryName, static_cast<unsigned long>(reinterpret_cast<uintptr_t>(buffer[i].hrasconn))});
+    live.push_back({buffer[i].szEntryName, uint64_t(reinterpret_cast<uintptr_t>(buffer[i].hrasconn))});
   return live;
 }
 

@@ -7,6 +7,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <map>
 #include <mutex>
@@ -18,7 +19,7 @@ namespace halvorn_testing {
 
 struct LiveConnection {
   std::string entry;
-  unsigned long handle;
+  uint64_t handle;  // the HRASCONN value, all 64 bits
 };
 
 // The live connections as RasEnumConnections lists them.

@@ -61,7 +61,8 @@ class ConnectionLoopTest : public VpnTest {
     DWORD size = sizeof(entries), count = 0;
     EXPECT_EQ(RasEnumConnectionsA(entries, &size, &count), 0u);
     std::vector<HRASCONN> handles;
-    for (DWORD i = 0; i < count; ++i) handles.push_back(entries[i].hrasconn);
+    // Copied out by value: the packed member is misaligned, no reference may bind to it.
+    for (DWORD i = 0; i < count; ++i) handles.push_back(HRASCONN(entries[i].hrasconn));
     return handles;
   }
   void drop_connections() {
