@@ -255,33 +255,55 @@ TEST_F(HalvornEvents, AStopDuringACheckOfAHeldConnectionHangsItUpAndReportsEachS
   start_fast();
   ASSERT_TRUE(wait_for_message(kActive)) << log_text();
   ASSERT_NE(connections().find("AUTO-A0"), std::string::npos);
-  ASSERT_TRUE(wait_for_message("RV_ConnectionObject::IsVPNServerPingable() Entry")) << log_text();
+  const std::string check_entry = "RV_ConnectionObject::IsVPNServerPingable() Entry";
+  ASSERT_TRUE(wait_for_message(check_entry)) << log_text();
 
-  int stop_exit_code = -1;
-  std::thread stopper([&] { stop_exit_code = winsim({"net", "stop", "Halvorn"}).exit_code; });
+  // The stop goes out from here through the manager, as net.exe sends it, but without starting a
+  // process first: it must land while the check's first echo (4 s of machine time) is still out.
+  // The hang-up then leaves the later echoes unanswered, and the stop waits out their time-outs.
+  SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+  SC_HANDLE service = OpenServiceA(manager, "Halvorn", SERVICE_STOP | SERVICE_QUERY_STATUS);
+  ASSERT_NE(service, nullptr);
+  BOOL stopped = FALSE;
+  std::thread stopper([&] {
+    SERVICE_STATUS reply{};
+    stopped = ControlService(service, SERVICE_CONTROL_STOP, &reply);
+  });
   std::vector<DWORD> check_points;
   SERVICE_STATUS status{};
   auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (query(&status) != SERVICE_STOPPED && std::chrono::steady_clock::now() < deadline) {
+  while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
+         std::chrono::steady_clock::now() < deadline) {
     if (status.dwCurrentState == SERVICE_STOP_PENDING &&
         (check_points.empty() || check_points.back() != status.dwCheckPoint))
       check_points.push_back(status.dwCheckPoint);
     std::this_thread::sleep_for(std::chrono::milliseconds(1));
   }
   stopper.join();
-  EXPECT_EQ(stop_exit_code, 0);
+  CloseServiceHandle(service);
+  CloseServiceHandle(manager);
+  EXPECT_TRUE(stopped);
   // No heartbeat may report after the stopped state.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));
   EXPECT_EQ(query(&status), DWORD(SERVICE_STOPPED));
   EXPECT_EQ(status.dwCheckPoint, 0u);
-  ASSERT_GE(check_points.size(), 3u);
+
+  std::vector<LogLine> lines = log();
+  std::vector<std::string> texts = messages();
+  int checked = index_of(texts, check_entry);
+  int stop = index_of(texts, "Service STOP initiated externally", checked);
+  int check_done = index_of(texts, "RV_ConnectionObject::IsVPNServerPingable() Exit", checked);
+  ASSERT_GT(stop, checked) << log_text();
+  ASSERT_GT(check_done, stop) << "the stop came after the check: " << log_text();
+  int closing = index_of(texts, "Closing the logger and Shutting Down", stop);
+  ASSERT_GT(closing, stop);
+  ASSERT_GE(check_points.size(), 3u) << "the stop came " << ms_between(lines[checked], lines[stop])
+                                     << " ms into the check and was pending for "
+                                     << ms_between(lines[stop], lines[closing]) << " ms (machine time)";
   for (size_t i = 0; i < check_points.size(); ++i) EXPECT_EQ(check_points[i], i) << "a report was skipped";
 
   EXPECT_EQ(connections(), "No connections\nCommand completed successfully.\n");
   EXPECT_NE(winsim({"sc", "query", "Halvorn"}).out.find("1  STOPPED"), std::string::npos);
-  std::vector<std::string> texts = messages();
-  int stop = index_of(texts, "Service STOP initiated externally");
-  ASSERT_GT(stop, 0);
   EXPECT_TRUE(in_order(texts, shutdown_lines(), stop)) << log_text();
   EXPECT_TRUE(in_order(texts,
                        {"ShutdownServices Part 2", "pVPNObject->GetNotifier() Notified disconnection", "Setting new Timestamp",

@@ -116,6 +116,7 @@ class HalvornTest : public testing_support::WinsimTest {
     }
     return lines;
   }
+  static long long ms_between(const LogLine& from, const LogLine& to) { return to.utc_ms - from.utc_ms; }
   std::string log_text() const {
     std::ifstream in(log_path(), std::ios::binary);
     std::stringstream text;

@@ -21,7 +21,6 @@ const std::string kAllSlotsEmpty = " {timestamps = " + kEmptySlot + ", " + kEmpt
 
 class HalvornPairs : public HalvornTest {
  protected:
-  static long long ms_between(const LogLine& from, const LogLine& to) { return to.utc_ms - from.utc_ms; }
   // The index of the n-th line (from 1) that reads `text`, or -1.
   static int nth_index(const std::vector<std::string>& texts, const std::string& text, int n) {
     int at = -1;
@@ -76,11 +75,13 @@ TEST_F(HalvornPairs, WithEntriesOnlyInNetworkBOnlyItsLoopRunsAndTheStopJoinsOnly
 }
 
 TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMinutes) {
-  remake(25);
-  // Through the gateway vpn1 answers in 40 ms and vpn2 in 60, but vpn1 refuses AUTO-A0's password,
-  // after a dial long enough that its three failures lie well apart.
+  remake(20);
+  // Through the gateway vpn1 answers in 40 ms and vpn2 in 60, but vpn1 refuses AUTO-A0's password
+  // after a dial of 90 s, so that its three failures lie about 95 s apart. Both drops below then
+  // have more than a minute of machine time (seconds of real time) to be chosen in: the first
+  // before the first failure is five minutes old, the second before the second failure is.
   add_entry("AUTO-A0", "vpn1.example.net", "wrong");
-  ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "20s"}).exit_code, 0);
+  ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "90s"}).exit_code, 0);
   add_entry("AUTO-A1", "vpn2.example.net");
   install(3);
   start();
@@ -89,7 +90,9 @@ TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMin
   ASSERT_TRUE(wait_for_message(a1_up)) << log_text();
   EXPECT_EQ(count_of(dial_a0), 3);
   EXPECT_EQ(count_of("Setting new Timestamp"), 3);
+  std::vector<LogLine> lines = log();
   std::vector<std::string> texts = messages();
+  const long long first_failure = lines[index_of(texts, "Setting new Timestamp")].utc_ms;
   int full = index_of(texts, "Timestamp field(s) are Full");
   ASSERT_GT(full, 0);
   EXPECT_TRUE(starts_with(texts[full - 1], "192.168.1.1 -> vpn1.example.net {timestamps = "));
@@ -101,11 +104,10 @@ TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMin
   // A drop within five minutes of the first failure: the slower pair is dialled again.
   ASSERT_EQ(winsim({"ras", "drop", "AUTO-A1"}).exit_code, 0);
   ASSERT_TRUE(wait_for_count(a1_up, 2)) << log_text();
-  EXPECT_EQ(count_of(dial_a0), 3);
+  EXPECT_EQ(count_of(dial_a0), 3) << "redialled " << (machine_utc_ms() - first_failure) / 1000
+                                  << " s of machine time after the first failure";
 
   // Once the first failure is older than 300 s, a drop brings the faster pair back.
-  std::vector<LogLine> lines = log();
-  long long first_failure = lines[index_of(messages(), "Setting new Timestamp")].utc_ms;
   while (machine_utc_ms() - first_failure < 301000)
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
   ASSERT_EQ(winsim({"ras", "drop", "AUTO-A1"}).exit_code, 0);
@@ -122,6 +124,9 @@ TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMin
   int chosen = fourth_dial;
   while (chosen > 0 && texts[chosen] != "Timestamp field(s) Available") --chosen;
   ASSERT_GT(chosen, 0);
+  int second_failure = nth_index(texts, "Setting new Timestamp", 2);
+  ASSERT_LT(ms_between(lines[second_failure], lines[chosen - 1]), 299000)
+      << "the machine ran past the window: the pair was chosen after its second failure had expired too";
   const std::string& slots = texts[chosen - 1];
   EXPECT_TRUE(starts_with(slots, "192.168.1.1 -> vpn1.example.net {timestamps = " + kEmptySlot + ", "))
       << slots;
