@@ -68,12 +68,14 @@ TEST_F(RasDialTest, ADialSucceedsAfterTheServersDialTimeAndIsSeenByOtherProcesse
   EXPECT_EQ(connections[0].dwFlags, DWORD(RASCF_AllUsers | RASCF_GlobalCreds));
   EXPECT_EQ(winsim::text::from_wide(connections[0].szPhonebook), winsim::ras::all_users_phonebook());
 
-  // Dialled again, the entry answers with its connection at once.
+  // Dialled again, the entry answers with its connection at once, not after a dial: with the
+  // server's dial time made ten minutes, a minute tells the two apart on a loaded host too.
+  world_set({"vpn", "vpn1.example.net", "dial", "600s"});
   started = machine_ms();
   HRASCONN again = nullptr;
   ASSERT_EQ(dial(u"Office", &again), 0u);
   EXPECT_EQ(again, connection);
-  EXPECT_LT(machine_ms() - started, 1000);
+  EXPECT_LT(machine_ms() - started, 60000);
 
   EXPECT_EQ(RasHangUpW(connection), 0u);
   status_of(connection, &result);

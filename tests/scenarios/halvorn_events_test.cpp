@@ -258,30 +258,11 @@ TEST_F(HalvornEvents, AStopDuringACheckOfAHeldConnectionHangsItUpAndReportsEachS
   const std::string check_entry = "RV_ConnectionObject::IsVPNServerPingable() Entry";
   ASSERT_TRUE(wait_for_message(check_entry)) << log_text();
 
-  // The stop goes out from here through the manager, as net.exe sends it, but without starting a
-  // process first: it must land while the check's first echo (4 s of machine time) is still out.
-  // The hang-up then leaves the later echoes unanswered, and the stop waits out their time-outs.
-  SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
-  SC_HANDLE service = OpenServiceA(manager, "Halvorn", SERVICE_STOP | SERVICE_QUERY_STATUS);
-  ASSERT_NE(service, nullptr);
+  // The stop must land while the check's first echo (4 s of machine time) is still out: the
+  // hang-up then leaves the later echoes unanswered, and the stop waits out their time-outs.
   BOOL stopped = FALSE;
-  std::thread stopper([&] {
-    SERVICE_STATUS reply{};
-    stopped = ControlService(service, SERVICE_CONTROL_STOP, &reply);
-  });
-  std::vector<DWORD> check_points;
+  std::vector<DWORD> check_points = stop_watching_check_points(&stopped, [](const SERVICE_STATUS&) {});
   SERVICE_STATUS status{};
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
-         std::chrono::steady_clock::now() < deadline) {
-    if (status.dwCurrentState == SERVICE_STOP_PENDING &&
-        (check_points.empty() || check_points.back() != status.dwCheckPoint))
-      check_points.push_back(status.dwCheckPoint);
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-  }
-  stopper.join();
-  CloseServiceHandle(service);
-  CloseServiceHandle(manager);
   EXPECT_TRUE(stopped);
   // No heartbeat may report after the stopped state.
   std::this_thread::sleep_for(std::chrono::milliseconds(300));

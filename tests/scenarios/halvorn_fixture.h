@@ -83,6 +83,36 @@ class HalvornTest : public testing_support::WinsimTest {
     SERVICE_STATUS status{};
     return query(&status);
   }
+  // Sends the stop as net.exe does, without first starting a process (which a loaded machine can
+  // take most of a second for, so that the stop would land late), and records each check point
+  // the service reports while the stop is pending, until it has stopped. `each` sees every status
+  // read while pending. Whether the manager took the stop lands in `stopped`.
+  template <class Each>
+  std::vector<DWORD> stop_watching_check_points(BOOL* stopped, Each each) {
+    SC_HANDLE manager = OpenSCManagerA(nullptr, nullptr, SC_MANAGER_CONNECT);
+    SC_HANDLE service = OpenServiceA(manager, "Halvorn", SERVICE_STOP | SERVICE_QUERY_STATUS);
+    std::vector<DWORD> check_points;
+    *stopped = FALSE;
+    if (!service) return check_points;
+    std::thread stopper([&] {
+      SERVICE_STATUS reply{};
+      *stopped = ControlService(service, SERVICE_CONTROL_STOP, &reply);
+    });
+    SERVICE_STATUS status{};
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    while (QueryServiceStatus(service, &status) && status.dwCurrentState != SERVICE_STOPPED &&
+           std::chrono::steady_clock::now() < deadline) {
+      if (status.dwCurrentState == SERVICE_STOP_PENDING) {
+        each(status);
+        if (check_points.empty() || check_points.back() != status.dwCheckPoint) check_points.push_back(status.dwCheckPoint);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    stopper.join();
+    CloseServiceHandle(service);
+    CloseServiceHandle(manager);
+    return check_points;
+  }
   bool wait_for_state(DWORD wanted, std::chrono::seconds limit = std::chrono::seconds(60)) {
     auto deadline = std::chrono::steady_clock::now() + limit;
     while (state() != wanted) {

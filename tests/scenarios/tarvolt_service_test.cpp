@@ -37,18 +37,11 @@ TEST_F(TarvoltService, AStopFromTheManagerWritesItsLinesAndRaisesTheCheckPoint) 
   ASSERT_TRUE(wait_for_message("RAS-API call : RasDial()"));
 
   // The stop waits for the dial, so the heartbeat reports several times.
-  std::thread stopper([this] { winsim({"net", "stop", "Halvorn"}); });
-  std::vector<DWORD> check_points;
+  BOOL stopped = FALSE;
+  std::vector<DWORD> check_points =
+      stop_watching_check_points(&stopped, [](const SERVICE_STATUS& pending) { EXPECT_EQ(pending.dwWaitHint, 1000u); });
+  EXPECT_TRUE(stopped);
   SERVICE_STATUS status{};
-  auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
-  while (query(&status) != SERVICE_STOPPED && std::chrono::steady_clock::now() < deadline) {
-    if (status.dwCurrentState == SERVICE_STOP_PENDING) {
-      EXPECT_EQ(status.dwWaitHint, 1000u);
-      if (check_points.empty() || check_points.back() != status.dwCheckPoint) check_points.push_back(status.dwCheckPoint);
-    }
-    std::this_thread::sleep_for(std::chrono::milliseconds(2));
-  }
-  stopper.join();
   EXPECT_EQ(query(&status), DWORD(SERVICE_STOPPED));
   EXPECT_EQ(status.dwCheckPoint, 0u);
   EXPECT_EQ(status.dwWin32ExitCode, 0u);
