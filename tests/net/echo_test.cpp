@@ -23,7 +23,7 @@ class Echoes : public NetTest {
   }
 };
 
-TEST_F(Echoes, AReplyCostsTheLinksRoundTripAndNoMoreThanATick) {
+TEST_F(Echoes, AReplyCostsTheLinksRoundTripOnce) {
   int64_t before = clock::now_ns();
   Echo e = echo("203.0.113.20");
   int64_t took_ms = (clock::now_ns() - before) / 1000000;
@@ -33,7 +33,7 @@ TEST_F(Echoes, AReplyCostsTheLinksRoundTripAndNoMoreThanATick) {
   EXPECT_EQ(e.reply.RoundTripTime, 60u);
   EXPECT_EQ(e.reply.DataSize, 32u);
   EXPECT_GE(took_ms, 60);
-  EXPECT_LE(took_ms, 60 + 16);
+  EXPECT_LT(took_ms, 2 * 60) << "a loaded host may wake the caller late, but never a round trip late";
 
   EXPECT_EQ(echo("127.0.0.1").reply.RoundTripTime, 0u);
   EXPECT_EQ(echo("192.168.1.10").reply.RoundTripTime, 0u) << "the machine's own address";

@@ -100,7 +100,9 @@ TEST_F(RasNotificationTest, AnArmedIdleProcessUsesNextToNoProcessorTime) {
             2)
       << child.out;
   EXPECT_EQ(signalled, 0);
-  EXPECT_LT(cpu_us, 30000);  // 1% of the 3 s
+  // 3% of the 3 s: a loaded host inflates every wake-up, but a process that polled would spend
+  // far more.
+  EXPECT_LT(cpu_us, 90000);
 }
 
 }  // namespace

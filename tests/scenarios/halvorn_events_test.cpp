@@ -154,7 +154,8 @@ TEST_F(HalvornEvents, ALifeOfZeroHoursIsRenewedWithinTheHourWithoutATimestamp) {
   ASSERT_GE(up, 0);
   long long held_ms = lines[lapse].utc_ms - lines[up].utc_ms;
   EXPECT_GE(held_ms, life * 1000);
-  EXPECT_LT(held_ms, life * 1000 + 5000);
+  // At scale 200 a loaded host's late wake-up of 0.1 s real is 20 s of machine time.
+  EXPECT_LT(held_ms, life * 1000 + 30000);
   EXPECT_LT(held_ms, 3600 * 1000);
   int down = find_prefix(lines, "Connection down at : ", lapse);
   int hung_up = find_prefix(lines, "Successfully hung up connection : \"AUTO-A0\";", lapse);
