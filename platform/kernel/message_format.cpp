@@ -15,7 +15,7 @@ bool fail(DWORD error) {
 }
 
 // One insert's format: printf's flags, width, precision, size and conversion.
-struct Spec {
+struct InsertFormat {
   std::string flags;
   int width = -1;  // -1: none; -2: taken from an insert value (*)
   int precision = -1;
@@ -24,9 +24,9 @@ struct Spec {
   char conversion = 's';
 };
 
-bool parse_spec(std::u16string_view s, Spec* spec) {
+bool parse_insert_format(std::u16string_view s, InsertFormat* insert_format) {
   size_t i = 0;
-  while (i < s.size() && std::u16string_view(u"-+ #0").find(s[i]) != std::u16string_view::npos) spec->flags += char(s[i++]);
+  while (i < s.size() && std::u16string_view(u"-+ #0").find(s[i]) != std::u16string_view::npos) insert_format->flags += char(s[i++]);
   auto number = [&](int* to) {
     if (i < s.size() && s[i] == u'*') {
       *to = -2;
@@ -37,47 +37,47 @@ bool parse_spec(std::u16string_view s, Spec* spec) {
     *to = 0;
     while (i < s.size() && is_digit(s[i])) *to = *to * 10 + (s[i++] - u'0');
   };
-  number(&spec->width);
+  number(&insert_format->width);
   if (i < s.size() && s[i] == u'.') {
     ++i;
-    spec->precision = 0;
-    number(&spec->precision);
+    insert_format->precision = 0;
+    number(&insert_format->precision);
   }
   // Every insert is one pointer-sized value, so a 64-bit integer takes one value as well.
   constexpr int kPointerBits = int(sizeof(DWORD_PTR) * 8);
   if (s.substr(i, 3) == u"I64") {
-    spec->bits = 64;
+    insert_format->bits = 64;
     i += 3;
   } else if (s.substr(i, 3) == u"I32") {
     i += 3;
   } else if (s.substr(i, 2) == u"ll") {
-    spec->bits = 64;
+    insert_format->bits = 64;
     i += 2;
   } else if (i < s.size() && s[i] == u'I') {
-    spec->bits = kPointerBits;
+    insert_format->bits = kPointerBits;
     ++i;
   } else if (i < s.size() && (s[i] == u'h' || s[i] == u'l' || s[i] == u'w')) {
-    spec->text_size = s[i] == u'h' ? 'h' : 'l';
-    if (s[i] == u'h') spec->bits = 16;
+    insert_format->text_size = s[i] == u'h' ? 'h' : 'l';
+    if (s[i] == u'h') insert_format->bits = 16;
     ++i;
   }
   if (i + 1 != s.size()) return false;
-  spec->conversion = char(s[i]);
-  if (spec->conversion == 'p') spec->bits = kPointerBits;
+  insert_format->conversion = char(s[i]);
+  if (insert_format->conversion == 'p') insert_format->bits = kPointerBits;
   return std::u16string_view(u"cCdiouxXsSp").find(s[i]) != std::u16string_view::npos;
 }
 
 // Whether a string or character conversion takes wide text: the caller's width, unless the
 // upper-case conversion or a size prefix names the other one.
-bool takes_wide(const Spec& spec, bool caller_wide) {
-  if (spec.text_size) return spec.text_size == 'l';
-  bool upper = spec.conversion == 'S' || spec.conversion == 'C';
+bool takes_wide(const InsertFormat& insert_format, bool caller_wide) {
+  if (insert_format.text_size) return insert_format.text_size == 'l';
+  bool upper = insert_format.conversion == 'S' || insert_format.conversion == 'C';
   return upper != caller_wide;
 }
 
-std::u16string text_value(const Spec& spec, bool caller_wide, DWORD_PTR value) {
-  bool wide = takes_wide(spec, caller_wide);
-  if (spec.conversion == 'c' || spec.conversion == 'C') {
+std::u16string text_value(const InsertFormat& insert_format, bool caller_wide, DWORD_PTR value) {
+  bool wide = takes_wide(insert_format, caller_wide);
+  if (insert_format.conversion == 'c' || insert_format.conversion == 'C') {
     if (wide) return std::u16string(1, char16_t(value));
     return text::from_ansi(std::string(1, char(value)));
   }
@@ -85,10 +85,10 @@ std::u16string text_value(const Spec& spec, bool caller_wide, DWORD_PTR value) {
   return wide ? text::from_wide(reinterpret_cast<const WCHAR*>(value)) : text::from_ansi(reinterpret_cast<const char*>(value));
 }
 
-void pad(std::u16string* text, const Spec& spec) {
-  if (spec.width > 0 && text->size() < size_t(spec.width)) {
-    std::u16string blanks(spec.width - text->size(), u' ');
-    *text = spec.flags.find('-') != std::string::npos ? *text + blanks : blanks + *text;
+void pad(std::u16string* text, const InsertFormat& insert_format) {
+  if (insert_format.width > 0 && text->size() < size_t(insert_format.width)) {
+    std::u16string blanks(insert_format.width - text->size(), u' ');
+    *text = insert_format.flags.find('-') != std::string::npos ? *text + blanks : blanks + *text;
   }
 }
 
@@ -101,25 +101,25 @@ std::u16string printed(const std::string& format, Number number) {
   return text::from_ansi(out);
 }
 
-// An integer of the spec's width; a pointer as printf shows one, in all its hexadecimal digits.
-std::u16string number_value(const Spec& spec, DWORD_PTR value) {
-  const bool pointer = spec.conversion == 'p';
-  std::string format = "%" + spec.flags;
-  if (spec.width >= 0) format += std::to_string(spec.width);
+// An integer of the insert's width; a pointer as printf shows one, in all its hexadecimal digits.
+std::u16string number_value(const InsertFormat& insert_format, DWORD_PTR value) {
+  const bool pointer = insert_format.conversion == 'p';
+  std::string format = "%" + insert_format.flags;
+  if (insert_format.width >= 0) format += std::to_string(insert_format.width);
   if (pointer)
-    format += "." + std::to_string(spec.bits / 4);
-  else if (spec.precision >= 0)
-    format += "." + std::to_string(spec.precision);
+    format += "." + std::to_string(insert_format.bits / 4);
+  else if (insert_format.precision >= 0)
+    format += "." + std::to_string(insert_format.precision);
   format += "ll";
-  format += pointer ? 'X' : spec.conversion;
-  if (spec.conversion == 'd' || spec.conversion == 'i') {
-    long long number = spec.bits == 64   ? static_cast<long long>(value)
-                       : spec.bits == 16 ? int16_t(value)
+  format += pointer ? 'X' : insert_format.conversion;
+  if (insert_format.conversion == 'd' || insert_format.conversion == 'i') {
+    long long number = insert_format.bits == 64   ? static_cast<long long>(value)
+                       : insert_format.bits == 16 ? int16_t(value)
                                          : int32_t(value);
     return printed(format, number);
   }
-  unsigned long long number = spec.bits == 64   ? static_cast<unsigned long long>(value)
-                              : spec.bits == 16 ? uint16_t(value)
+  unsigned long long number = insert_format.bits == 64   ? static_cast<unsigned long long>(value)
+                              : insert_format.bits == 16 ? uint16_t(value)
                                                 : uint32_t(value);
   return printed(format, number);
 }
@@ -127,24 +127,24 @@ std::u16string number_value(const Spec& spec, DWORD_PTR value) {
 // Formats insert `number` by `format` (the text between the '!' marks).
 bool insert(unsigned number, std::u16string_view format, const Layout& layout, InsertValues& values,
             std::u16string* out) {
-  Spec spec;
-  if (!parse_spec(format, &spec)) return fail(ERROR_INVALID_PARAMETER);
+  InsertFormat insert_format;
+  if (!parse_insert_format(format, &insert_format)) return fail(ERROR_INVALID_PARAMETER);
   // A '*' width or precision takes the insert's own number, and the value moves one further.
   DWORD_PTR value;
-  for (int* starred : {&spec.width, &spec.precision}) {
+  for (int* starred : {&insert_format.width, &insert_format.precision}) {
     if (*starred != -2) continue;
     if (!values.get(number++, &value)) return fail(ERROR_INVALID_PARAMETER);
     *starred = int(value);
   }
   if (!values.get(number, &value)) return fail(ERROR_INVALID_PARAMETER);
-  bool is_text = std::string_view("cCsS").find(spec.conversion) != std::string_view::npos;
+  bool is_text = std::string_view("cCsS").find(insert_format.conversion) != std::string_view::npos;
   if (!is_text) {
-    *out += number_value(spec, value);
+    *out += number_value(insert_format, value);
     return true;
   }
-  std::u16string text = text_value(spec, layout.wide, value);
-  if (spec.precision >= 0 && text.size() > size_t(spec.precision)) text.resize(spec.precision);
-  pad(&text, spec);
+  std::u16string text = text_value(insert_format, layout.wide, value);
+  if (insert_format.precision >= 0 && text.size() > size_t(insert_format.precision)) text.resize(insert_format.precision);
+  pad(&text, insert_format);
   *out += text;
   return true;
 }
