@@ -17,54 +17,55 @@ constexpr char16_t kOptions2Key[] = u"Options2";
 // book can say it plainly.
 constexpr char16_t kPresharedKeyKey[] = u"UsePreSharedKey";
 
-// Every member kept in the phone book, with its key, where it ends in the record (and for
+// Every member kept in the phone book that the record's dwSize covers, with its key (and for
 // numbers, the value of a new entry). `Record` is `Entry` or `const Entry`. No member visited
 // needs more than the record's 4-byte packing, so the references to them are aligned.
 template <class Entry, class Record, class Visitor>
 void each_member(Record& r, Visitor& visit) {
-#define MEMBER(name) r.name, WINSIM_END_OF(Entry, name)
-  visit(u"Options", MEMBER(dwfOptions), 0);
-  visit(u"CountryID", MEMBER(dwCountryID), 0);
-  visit(u"CountryCode", MEMBER(dwCountryCode), 0);
-  visit(u"AreaCode", MEMBER(szAreaCode));
-  visit(u"PhoneNumber", MEMBER(szLocalPhoneNumber));
-  visit(u"IpAddress", MEMBER(ipaddr));
-  visit(u"DnsAddress", MEMBER(ipaddrDns));
-  visit(u"DnsAddressAlt", MEMBER(ipaddrDnsAlt));
-  visit(u"WinsAddress", MEMBER(ipaddrWins));
-  visit(u"WinsAddressAlt", MEMBER(ipaddrWinsAlt));
-  visit(u"FrameSize", MEMBER(dwFrameSize), 0);
-  visit(u"NetProtocols", MEMBER(dwfNetProtocols), RASNP_Ip);
-  visit(u"FramingProtocol", MEMBER(dwFramingProtocol), RASFP_Ppp);
-  visit(u"Script", MEMBER(szScript));
-  visit(u"AutodialDll", MEMBER(szAutodialDll));
-  visit(u"AutodialFunc", MEMBER(szAutodialFunc));
-  visit(u"DeviceType", MEMBER(szDeviceType));
-  visit(u"Device", MEMBER(szDeviceName));
-  visit(u"X25PadType", MEMBER(szX25PadType));
-  visit(u"X25Address", MEMBER(szX25Address));
-  visit(u"X25Facilities", MEMBER(szX25Facilities));
-  visit(u"X25UserData", MEMBER(szX25UserData));
-  visit(u"Channels", MEMBER(dwChannels), 0);
-  visit(u"SubEntries", MEMBER(dwSubEntries), 0);
-  visit(u"DialMode", MEMBER(dwDialMode), RASEDM_DialAll);
-  visit(u"DialPercent", MEMBER(dwDialExtraPercent), 75);
-  visit(u"DialSeconds", MEMBER(dwDialExtraSampleSeconds), 120);
-  visit(u"HangUpPercent", MEMBER(dwHangUpExtraPercent), 10);
-  visit(u"HangUpSeconds", MEMBER(dwHangUpExtraSampleSeconds), 120);
-  visit(u"IdleDisconnectSeconds", MEMBER(dwIdleDisconnectSeconds), 0);
-  visit(u"Type", MEMBER(dwType), RASET_Phone);
-  visit(u"EncryptionType", MEMBER(dwEncryptionType), ET_Optional);
-  visit(u"CustomAuthKey", MEMBER(dwCustomAuthKey), 0);
-  visit(u"CustomDialDll", MEMBER(szCustomDialDll));
-  visit(u"VpnStrategy", MEMBER(dwVpnStrategy), VS_Default);
-  visit(u"Options3", MEMBER(dwfOptions3), 0);
-  visit(u"DnsSuffix", MEMBER(szDnsSuffix));
-  visit(u"TcpWindowSize", MEMBER(dwTcpWindowSize), 0);
-  visit(u"PrerequisitePbk", MEMBER(szPrerequisitePbk));
-  visit(u"PrerequisiteEntry", MEMBER(szPrerequisiteEntry));
-  visit(u"RedialCount", MEMBER(dwRedialCount), 3);
-  visit(u"RedialPause", MEMBER(dwRedialPause), 60);
+#define MEMBER(key, name, ...) \
+  if (WINSIM_HAS_MEMBER(Entry, name, r.dwSize)) visit(key, r.name __VA_OPT__(, ) __VA_ARGS__)
+  MEMBER(u"Options", dwfOptions, 0);
+  MEMBER(u"CountryID", dwCountryID, 0);
+  MEMBER(u"CountryCode", dwCountryCode, 0);
+  MEMBER(u"AreaCode", szAreaCode);
+  MEMBER(u"PhoneNumber", szLocalPhoneNumber);
+  MEMBER(u"IpAddress", ipaddr);
+  MEMBER(u"DnsAddress", ipaddrDns);
+  MEMBER(u"DnsAddressAlt", ipaddrDnsAlt);
+  MEMBER(u"WinsAddress", ipaddrWins);
+  MEMBER(u"WinsAddressAlt", ipaddrWinsAlt);
+  MEMBER(u"FrameSize", dwFrameSize, 0);
+  MEMBER(u"NetProtocols", dwfNetProtocols, RASNP_Ip);
+  MEMBER(u"FramingProtocol", dwFramingProtocol, RASFP_Ppp);
+  MEMBER(u"Script", szScript);
+  MEMBER(u"AutodialDll", szAutodialDll);
+  MEMBER(u"AutodialFunc", szAutodialFunc);
+  MEMBER(u"DeviceType", szDeviceType);
+  MEMBER(u"Device", szDeviceName);
+  MEMBER(u"X25PadType", szX25PadType);
+  MEMBER(u"X25Address", szX25Address);
+  MEMBER(u"X25Facilities", szX25Facilities);
+  MEMBER(u"X25UserData", szX25UserData);
+  MEMBER(u"Channels", dwChannels, 0);
+  MEMBER(u"SubEntries", dwSubEntries, 0);
+  MEMBER(u"DialMode", dwDialMode, RASEDM_DialAll);
+  MEMBER(u"DialPercent", dwDialExtraPercent, 75);
+  MEMBER(u"DialSeconds", dwDialExtraSampleSeconds, 120);
+  MEMBER(u"HangUpPercent", dwHangUpExtraPercent, 10);
+  MEMBER(u"HangUpSeconds", dwHangUpExtraSampleSeconds, 120);
+  MEMBER(u"IdleDisconnectSeconds", dwIdleDisconnectSeconds, 0);
+  MEMBER(u"Type", dwType, RASET_Phone);
+  MEMBER(u"EncryptionType", dwEncryptionType, ET_Optional);
+  MEMBER(u"CustomAuthKey", dwCustomAuthKey, 0);
+  MEMBER(u"CustomDialDll", szCustomDialDll);
+  MEMBER(u"VpnStrategy", dwVpnStrategy, VS_Default);
+  MEMBER(u"Options3", dwfOptions3, 0);
+  MEMBER(u"DnsSuffix", szDnsSuffix);
+  MEMBER(u"TcpWindowSize", dwTcpWindowSize, 0);
+  MEMBER(u"PrerequisitePbk", szPrerequisitePbk);
+  MEMBER(u"PrerequisiteEntry", szPrerequisiteEntry);
+  MEMBER(u"RedialCount", dwRedialCount, 3);
+  MEMBER(u"RedialPause", dwRedialPause, 60);
 #undef MEMBER
 }
 
@@ -111,49 +112,30 @@ std::u16string address_text(const RASIPADDR& a) {
                      std::to_string(a.d));
 }
 
-// What a record of `size` bytes holds: the members that end inside it.
-class Coverage {
+class ToRecord {
  public:
-  explicit Coverage(DWORD size) : size_(size) {}
-  bool covers(size_t end) const { return end <= size_; }
-
- private:
-  const DWORD size_;
-};
-
-class ToRecord : Coverage {
- public:
-  ToRecord(const PhonebookEntry& entry, DWORD size) : Coverage(size), entry_(entry) {}
-  void operator()(std::u16string_view key, DWORD& member, size_t end, DWORD fallback) {
-    if (covers(end)) member = number_or(entry_, key, fallback);
-  }
+  explicit ToRecord(const PhonebookEntry& entry) : entry_(entry) {}
+  void operator()(std::u16string_view key, DWORD& member, DWORD fallback) { member = number_or(entry_, key, fallback); }
   template <class Unit, size_t N>
-  void operator()(std::u16string_view key, Unit (&member)[N], size_t end) {
-    if (!covers(end)) return;
+  void operator()(std::u16string_view key, Unit (&member)[N]) {
     const std::u16string* value = entry_.find(key);
     put(member, value ? *value : std::u16string());
   }
-  void operator()(std::u16string_view key, RASIPADDR& member, size_t end) {
-    if (covers(end)) member = parse_address(entry_.find(key));
-  }
+  void operator()(std::u16string_view key, RASIPADDR& member) { member = parse_address(entry_.find(key)); }
 
  private:
   const PhonebookEntry& entry_;
 };
 
-class FromRecord : Coverage {
+class FromRecord {
  public:
-  FromRecord(DWORD size, PhonebookEntry& entry) : Coverage(size), entry_(entry) {}
-  void operator()(std::u16string_view key, const DWORD& member, size_t end, DWORD) {
-    if (covers(end)) entry_.set(key, number_text(member));
-  }
+  explicit FromRecord(PhonebookEntry& entry) : entry_(entry) {}
+  void operator()(std::u16string_view key, const DWORD& member, DWORD) { entry_.set(key, number_text(member)); }
   template <class Unit, size_t N>
-  void operator()(std::u16string_view key, const Unit (&member)[N], size_t end) {
-    if (covers(end)) entry_.set(key, get(member));
+  void operator()(std::u16string_view key, const Unit (&member)[N]) {
+    entry_.set(key, get(member));
   }
-  void operator()(std::u16string_view key, const RASIPADDR& member, size_t end) {
-    if (covers(end)) entry_.set(key, address_text(member));
-  }
+  void operator()(std::u16string_view key, const RASIPADDR& member) { entry_.set(key, address_text(member)); }
 
  private:
   PhonebookEntry& entry_;
@@ -199,7 +181,7 @@ GUID as_guid(unsigned char bytes[16]) {
 
 template <class Entry>
 void entry_to_record(const PhonebookEntry& entry, const GUID& guid, Entry& record) {
-  ToRecord visit(entry, record.dwSize);
+  ToRecord visit(entry);
   each_member<Entry>(record, visit);
   if (WINSIM_HAS_MEMBER(Entry, guidId, record.dwSize)) record.guidId = guid;
   if (WINSIM_HAS_MEMBER(Entry, dwfOptions2, record.dwSize))
@@ -209,7 +191,7 @@ void entry_to_record(const PhonebookEntry& entry, const GUID& guid, Entry& recor
 
 template <class Entry>
 void record_to_entry(const Entry& record, PhonebookEntry& entry) {
-  FromRecord visit(record.dwSize, entry);
+  FromRecord visit(entry);
   each_member<Entry>(record, visit);
   if (WINSIM_HAS_MEMBER(Entry, dwfOptions2, record.dwSize)) {
     entry.set(kOptions2Key, number_text(record.dwfOptions2 & ~DWORD(RASEO2_UsePreSharedKey)));
