@@ -11,7 +11,7 @@
 #include "kernel/clock.h"
 #include "kernel/machine.h"
 #include "services/status_table.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace bench_support {
 
@@ -39,8 +39,8 @@ ServiceMachine::ServiceMachine(double scale) {
   }
   root_ = pattern;
   setenv("WINSIM_ROOT", root_.c_str(), 1);
-  winsim::machine::create(root_, winsim::machine::Options{scale, 0});
-  winsim::machine::attach(root_);
+  platform::machine::create(root_, platform::machine::Options{scale, 0});
+  platform::machine::attach(root_);
   winsim({"install", kBuildDir.string()});
   for (const BenchEntry& entry : entries())
     winsim({"ras", "add", entry.name, "--server", entry.server, "--user", "alice", "--password", "secret"});
@@ -89,10 +89,10 @@ bool ServiceMachine::wait_all_connected(double real_seconds) {
 }
 
 long ServiceMachine::service_pid() {
-  winsim::services::StatusRow row = winsim::services::load_status(u"Halvorn");
+  platform::services::StatusRow row = platform::services::load_status(u"Halvorn");
   return row.status.dwCurrentState == SERVICE_STOPPED ? 0 : static_cast<long>(row.pid);
 }
 
-int64_t ServiceMachine::machine_ms() { return winsim::clock::now_ns() / 1000000; }
+int64_t ServiceMachine::machine_ms() { return platform::clock::now_ns() / 1000000; }
 
 }  // namespace bench_support

@@ -175,8 +175,8 @@ int main(int argc, char** argv) {
     return 1;
   }
   const std::filesystem::path root = pattern;
-  winsim::machine::create(root, {});
-  winsim::machine::attach(root);
+  platform::machine::create(root, {});
+  platform::machine::attach(root);
   SetLogThreshold(3);
 
   printf("write_log_bench: %d threads x %d calls each, one run\n", kThreads, calls);

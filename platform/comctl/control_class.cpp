@@ -4,7 +4,7 @@
 #include "user/window.h"
 #include "user/window_class.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 
 void register_control_class(const char16_t* name, WNDPROC proc) {
   if (user::find_class(reinterpret_cast<const WCHAR*>(name))) return;
@@ -24,4 +24,4 @@ LRESULT notify(HWND control, UINT code, NMHDR* header) {
   return user::send(w->parent, WM_NOTIFY, w->id, LPARAM(header));
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace winsim::comctl {
+namespace platform::comctl {
 
 LRESULT CALLBACK ip_address_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -25,4 +25,4 @@ void type_address(HWND control, const std::u16string& text);
 // The first link of a SysLink control activated as a click does: NM_CLICK to the parent.
 bool click_first_link(HWND control);
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

@@ -4,7 +4,7 @@
 
 #include "comctl/control_classes.h"
 
-using namespace winsim::comctl;
+using namespace platform::comctl;
 
 extern "C" BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce) {
   if (!picce || picce->dwSize != sizeof(INITCOMMONCONTROLSEX)) return FALSE;

@@ -9,7 +9,7 @@
 #include "user/focus.h"
 #include "user/window.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 namespace {
 
 constexpr int kFields = 4;
@@ -197,4 +197,4 @@ void type_address(HWND control, const std::u16string& text) {
   if (user::WindowPtr w = user::find_window(control)) commit_field(*w, state_of(*w), state_of(*w).current);
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

@@ -2,7 +2,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 namespace {
 
 bool starts_with_tag(const std::u16string& s, size_t at, std::u16string_view tag) {
@@ -79,4 +79,4 @@ LinkMarkup parse_link_markup(const std::u16string& markup) {
   return out;
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

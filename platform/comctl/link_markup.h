@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::comctl {
+namespace platform::comctl {
 
 struct LinkRun {
   std::u16string text;
@@ -25,4 +25,4 @@ struct LinkMarkup {
 // starts no anchor tag is text.
 LinkMarkup parse_link_markup(const std::u16string& markup);
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

@@ -5,7 +5,7 @@
 #include "comctl/control_classes.h"
 #include "user/window.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 namespace {
 
 struct ProgressState : user::ControlState {
@@ -73,4 +73,4 @@ LRESULT CALLBACK progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

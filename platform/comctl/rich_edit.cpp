@@ -13,7 +13,7 @@
 #include "user/controls.h"
 #include "user/window.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 namespace {
 
 constexpr LONG kDefaultLimit = 32767;
@@ -206,4 +206,4 @@ void register_rich_edit_classes() {
   register_control_class(u"RICHEDIT50W", rich_edit_proc);
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

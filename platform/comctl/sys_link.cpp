@@ -7,7 +7,7 @@
 #include "comctl/link_markup.h"
 #include "user/window.h"
 
-namespace winsim::comctl {
+namespace platform::comctl {
 namespace {
 
 struct LinkItem {
@@ -126,4 +126,4 @@ bool click_first_link(HWND control) {
   return w && activate(control, w->state_as<LinkState>(), 0, NM_CLICK);
 }
 
-}  // namespace winsim::comctl
+}  // namespace platform::comctl

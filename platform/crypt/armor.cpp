@@ -1,6 +1,6 @@
 #include "crypt/armor.h"
 
-namespace winsim::crypt {
+namespace platform::crypt {
 
 namespace {
 
@@ -22,4 +22,4 @@ std::optional<Armored> find_armor(std::string_view text) {
   return Armored{begin, text.substr(body, end - body)};
 }
 
-}  // namespace winsim::crypt
+}  // namespace platform::crypt

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace winsim::crypt {
+namespace platform::crypt {
 
 struct Armored {
   size_t skip;            // characters before "-----BEGIN"
@@ -14,4 +14,4 @@ struct Armored {
 // Empty when the text has no complete BEGIN and END pair.
 std::optional<Armored> find_armor(std::string_view text);
 
-}  // namespace winsim::crypt
+}  // namespace platform::crypt

@@ -6,9 +6,9 @@
 #include <string_view>
 #include <vector>
 
-namespace winsim::crypt {
+namespace platform::crypt {
 
 // Empty when the text holds anything else than Base64 and white space.
 std::optional<std::vector<unsigned char>> decode_base64(std::string_view text);
 
-}  // namespace winsim::crypt
+}  // namespace platform::crypt

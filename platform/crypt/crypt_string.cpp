@@ -13,9 +13,9 @@
 
 namespace {
 
-using winsim::crypt::decode_base64;
-using winsim::crypt::decode_hex;
-using winsim::crypt::find_armor;
+using platform::crypt::decode_base64;
+using platform::crypt::decode_hex;
+using platform::crypt::find_armor;
 
 struct Decoded {
   std::vector<unsigned char> bytes;

@@ -2,7 +2,7 @@
 
 #include "crypt/white_space.h"
 
-namespace winsim::crypt {
+namespace platform::crypt {
 
 namespace {
 
@@ -36,4 +36,4 @@ std::optional<std::vector<unsigned char>> decode_hex(std::string_view text) {
   return bytes;
 }
 
-}  // namespace winsim::crypt
+}  // namespace platform::crypt

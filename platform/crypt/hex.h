@@ -5,9 +5,9 @@
 #include <string_view>
 #include <vector>
 
-namespace winsim::crypt {
+namespace platform::crypt {
 
 // Empty when the text holds anything else, or an odd number of digits.
 std::optional<std::vector<unsigned char>> decode_hex(std::string_view text);
 
-}  // namespace winsim::crypt
+}  // namespace platform::crypt

@@ -5,7 +5,7 @@
 #include "gdi/painters.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr int kCheckBox = 13;  // SM_CXMENUCHECK
@@ -90,4 +90,4 @@ void paint_button(Canvas& canvas, const Node& node, const Rect& client) {
   }
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -2,7 +2,7 @@
 
 #include <vector>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 Canvas::Canvas(int width, int height)
     : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)), cr_(cairo_create(surface_)) {
@@ -125,4 +125,4 @@ bool Canvas::write_png(const std::string& path) {
   return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

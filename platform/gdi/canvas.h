@@ -10,7 +10,7 @@
 #include "gdi/colors.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 struct Rect {
   int x = 0, y = 0, cx = 0, cy = 0;
@@ -63,4 +63,4 @@ class Canvas {
   cairo_t* cr_;
 };
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 struct Color {
   uint8_t r, g, b;
@@ -24,4 +24,4 @@ constexpr Color kCaptionGradient{0xB9, 0xD1, 0xEA}; // COLOR_GRADIENTACTIVECAPTI
 constexpr Color kCaptionText{0x00, 0x00, 0x00};     // COLOR_CAPTIONTEXT
 }  // namespace colors
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

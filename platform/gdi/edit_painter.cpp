@@ -6,7 +6,7 @@
 #include "gdi/scaled_font.h"
 #include "gdi/text_layout.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr int kMargin = 2;  // left and right of the text, as the margins a dialog font gives
@@ -51,4 +51,4 @@ void paint_edit(Canvas& canvas, const Node& node, const Rect& client) {
     canvas.fill({caret_x, caret_y, 1, font.cell_height()}, colors::kWindowText);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

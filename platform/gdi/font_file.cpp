@@ -11,7 +11,7 @@
 
 #include "gdi/font_files.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 // FreeType wants face creation serialised per library: faces are opened under stand_in's lock
@@ -62,4 +62,4 @@ GlyphUnits FontFile::glyph(char32_t code_point) {
   return glyph;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -8,7 +8,7 @@
 
 #include <cairo.h>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 struct GlyphUnits {
   uint32_t index = 0;  // 0: the font has no glyph for the character
@@ -41,4 +41,4 @@ class FontFile {
   cairo_font_face_t* cairo_face_ = nullptr;
 };
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <stdexcept>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr const char* kStandInFamily = "Liberation Sans";
@@ -57,4 +57,4 @@ std::array<std::string, 4> find_stand_in_font_files() {
   return files;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,11 +4,11 @@
 #include <array>
 #include <string>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 // Liberation Sans' files, indexed (bold ? 2 : 0) + (italic ? 1 : 0), found through fontconfig.
 // Throws std::runtime_error when a style is missing: measures taken with a substitute would
 // differ from machine to machine.
 std::array<std::string, 4> find_stand_in_font_files();
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,7 +4,7 @@
 #include "gdi/render.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 Font font_for_points(const std::u16string& face, int points, int weight, bool italic) {
   // The em height Windows asks for: -MulDiv(points, 96, 72), rounded half away from zero.
@@ -30,4 +30,4 @@ Size measure_line(const Font& font, std::u16string_view text) {
   return {scaled.width(text), scaled.cell_height()};
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -6,7 +6,7 @@
 #include "gdi/painters.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 void paint_ip_address(Canvas& canvas, const Node& node, const Rect& frame) {
   canvas.fill(frame, node.enabled ? colors::kWindow : colors::kBtnFace);
@@ -29,4 +29,4 @@ void paint_ip_address(Canvas& canvas, const Node& node, const Rect& frame) {
   }
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,7 +4,7 @@
 
 #include "gdi/text_layout.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 std::u16string strip_prefix(std::u16string_view text) {
   std::u16string plain;
@@ -46,4 +46,4 @@ Rect paint_label(Canvas& canvas, const Font& font, const Rect& box, std::u16stri
   return {left, top, std::max(0, right - left), height};
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -7,7 +7,7 @@
 #include "gdi/canvas.h"
 #include "gdi/render.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 enum class Align { left, center, right };
 
@@ -26,4 +26,4 @@ std::u16string strip_prefix(std::u16string_view text);
 Rect paint_label(Canvas& canvas, const Font& font, const Rect& box, std::u16string_view text,
                  const LabelLayout& layout, bool enabled, Color color = colors::kWindowText);
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -6,7 +6,7 @@
 #include "gdi/painters.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr Color kLinkColor{0x00, 0x66, 0xCC};
@@ -37,4 +37,4 @@ void paint_link(Canvas& canvas, const Node& node, const Rect& client) {
   }
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

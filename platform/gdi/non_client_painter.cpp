@@ -7,7 +7,7 @@
 #include "gdi/painters.h"
 #include "user/frame.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 namespace frame = user::frame;
@@ -78,4 +78,4 @@ Rect paint_non_client(Canvas& canvas, const Node& node, const Rect& window) {
   return inside;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -5,7 +5,7 @@
 #include "gdi/canvas.h"
 #include "gdi/render.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 void paint_button(Canvas& canvas, const Node& node, const Rect& client);
 void paint_edit(Canvas& canvas, const Node& node, const Rect& client);
@@ -23,4 +23,4 @@ void paint_standard_icon(Canvas& canvas, int x, int y, uint16_t icon);
 // Border, dialog frame, caption and edges of a window at `window`; gives its client area.
 Rect paint_non_client(Canvas& canvas, const Node& node, const Rect& window);
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

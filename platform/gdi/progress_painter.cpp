@@ -5,7 +5,7 @@
 
 #include "gdi/painters.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr Color kTrough{0xE6, 0xE6, 0xE6};
@@ -30,4 +30,4 @@ void paint_progress(Canvas& canvas, const Node& node, const Rect& client) {
   else canvas.fill({inside.x, inside.y, filled, inside.cy}, kBar);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

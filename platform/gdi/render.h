@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 // A font as a window uses it: face as the program names it ("MS Shell Dlg", "Arial", ...; the
 // renderer maps it to Liberation Sans), cell height in pixels at 96 DPI, weight 100..900.
@@ -60,4 +60,4 @@ struct Node {
 // visible children into a PNG of the window's size. False when the file cannot be written.
 bool render_png(const Node& top, const std::string& png_path);
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,7 +4,7 @@
 #include "gdi/painters.h"
 #include "kernel/text.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 void paint_client(Canvas& canvas, const Node& node, const Rect& client, bool top_level) {
@@ -43,4 +43,4 @@ bool render_png(const Node& top, const std::string& png_path) {
   return canvas.write_png(png_path);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

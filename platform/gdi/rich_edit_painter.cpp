@@ -4,7 +4,7 @@
 
 #include "gdi/painters.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 void paint_rich_edit(Canvas& canvas, const Node& node, const Rect& client) {
   Node shown = node;
@@ -13,4 +13,4 @@ void paint_rich_edit(Canvas& canvas, const Node& node, const Rect& client) {
   paint_edit(canvas, shown, client);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -5,7 +5,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 // Ascent plus descent over the em square, from the faces' own tables.
@@ -67,4 +67,4 @@ std::vector<PlacedGlyph> ScaledFont::place(std::u16string_view text) const {
   return glyphs;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -8,7 +8,7 @@
 #include "gdi/font_file.h"
 #include "gdi/render.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 // Cell height over em height of the face a program names (Liberation Sans' own for faces it
 // does not know): the same cell then holds text of the named face's size.
@@ -41,4 +41,4 @@ class ScaledFont {
   int baseline_;
 };
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,7 +4,7 @@
 #include "gdi/painters.h"
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr Color kErrorRed{0xD8, 0x1E, 0x1E};
@@ -74,4 +74,4 @@ void paint_standard_icon(Canvas& canvas, int x, int y, uint16_t icon) {
   else if (icon == id_of(IDI_EXCLAMATION)) paint_warning(canvas, x, y);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -4,7 +4,7 @@
 #include "gdi/label.h"
 #include "gdi/painters.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 constexpr int kIconSize = 32;  // SM_CXICON
@@ -50,4 +50,4 @@ void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
   if (node.style & SS_SUNKEN) canvas.edge(client, {colors::kBtnShadow, colors::kBtnHighlight});
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

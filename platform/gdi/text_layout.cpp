@@ -4,7 +4,7 @@
 
 #include "gdi/render.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 namespace {
 
 size_t skip_blanks(std::u16string_view text, size_t pos) {
@@ -63,4 +63,4 @@ Size measure_wrapped(const Font& font, std::u16string_view text, int max_width) 
   return size;
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

@@ -8,11 +8,11 @@
 
 #include "gdi/scaled_font.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 std::vector<std::u16string_view> wrap_lines(const ScaledFont& font, std::u16string_view text, int max_width);
 
 // Lines split at line feeds only ("\r\n", "\n" or "\r").
 std::vector<std::u16string_view> split_lines(std::u16string_view text);
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

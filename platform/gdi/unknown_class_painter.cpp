@@ -2,7 +2,7 @@
 #include "gdi/label.h"
 #include "gdi/painters.h"
 
-namespace winsim::gdi {
+namespace platform::gdi {
 
 void paint_unknown(Canvas& canvas, const Node& node, const Rect& client) {
   canvas.fill(client, colors::kWindow);
@@ -11,4 +11,4 @@ void paint_unknown(Canvas& canvas, const Node& node, const Rect& client) {
   paint_label(canvas, node.font, client, node.class_name, layout, true, colors::kGrayText);
 }
 
-}  // namespace winsim::gdi
+}  // namespace platform::gdi

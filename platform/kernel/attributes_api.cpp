@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 // The file a path names, or empty with the last error set.
 std::optional<files::Info> examine(const std::u16string& name) {

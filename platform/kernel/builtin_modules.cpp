@@ -7,7 +7,7 @@
 #include "kernel/text.h"
 #include "net/interface_entry.h"
 
-namespace winsim::modules {
+namespace platform::modules {
 namespace {
 
 struct Export {
@@ -100,4 +100,4 @@ FARPROC export_of(HMODULE module, std::string_view name) {
   return nullptr;
 }
 
-}  // namespace winsim::modules
+}  // namespace platform::modules

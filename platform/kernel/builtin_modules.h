@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace winsim::modules {
+namespace platform::modules {
 
 // The module a name stands for: case-insensitive, with or without ".dll", with or without a
 // folder in front. Null when the machine has no such DLL.
@@ -17,4 +17,4 @@ bool is_builtin(HMODULE module);
 // An exported function of a built-in module, or null.
 FARPROC export_of(HMODULE module, std::string_view name);
 
-}  // namespace winsim::modules
+}  // namespace platform::modules

@@ -1,6 +1,6 @@
 #include "kernel/byte_reader.h"
 
-namespace winsim {
+namespace platform {
 
 const uint8_t* ByteReader::take(size_t n) {
   if (!ok_ || n > size_ - offset_) {
@@ -59,4 +59,4 @@ NameOrOrdinal ByteReader::name_or_ordinal() {
   return field;
 }
 
-}  // namespace winsim
+}  // namespace platform

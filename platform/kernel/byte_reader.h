@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-namespace winsim {
+namespace platform {
 
 // A resource compiler's name-or-ordinal field: 0xFFFF and a WORD, or a NUL-terminated string.
 struct NameOrOrdinal {
@@ -45,4 +45,4 @@ class ByteReader {
   bool ok_ = true;
 };
 
-}  // namespace winsim
+}  // namespace platform

@@ -5,7 +5,7 @@
 #include "kernel/creator_protocol.h"
 #include "kernel/text.h"
 
-namespace winsim {
+namespace platform {
 namespace {
 
 std::vector<std::string> block_entries(const void* block, bool unicode) {
@@ -47,4 +47,4 @@ std::vector<std::string> child_environment(const void* block, bool unicode, std:
   return env;
 }
 
-}  // namespace winsim
+}  // namespace platform

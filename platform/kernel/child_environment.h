@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-namespace winsim {
+namespace platform {
 
 // The creator's environment, or the block given to CreateProcess ("NAME=value" strings each
 // ended by NUL, the block by another; UTF-16 when `unicode`, else windows-1252), without the
 // variables of the creator protocol, followed by `protocol`.
 std::vector<std::string> child_environment(const void* block, bool unicode, std::vector<std::string> protocol);
 
-}  // namespace winsim
+}  // namespace platform

@@ -6,7 +6,7 @@
 #include "kernel/handles.h"
 #include "kernel/std_handles.h"
 
-namespace winsim {
+namespace platform {
 namespace {
 
 class Builder {
@@ -85,4 +85,4 @@ ChildHandover hand_over(bool inherit_handles, DWORD creation_flags, const STARTU
   return out;
 }
 
-}  // namespace winsim
+}  // namespace platform

@@ -9,7 +9,7 @@
 
 #include "kernel/creator_protocol.h"
 
-namespace winsim {
+namespace platform {
 
 struct ChildHandover {
   std::array<int, 3> std_fds{-1, -1, -1};  // this process's descriptors for the child's 0, 1, 2
@@ -24,4 +24,4 @@ struct ChildHandover {
 // none (DETACHED_PROCESS).
 ChildHandover hand_over(bool inherit_handles, DWORD creation_flags, const STARTUPINFOW& startup);
 
-}  // namespace winsim
+}  // namespace platform

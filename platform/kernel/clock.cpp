@@ -8,7 +8,7 @@
 #include "kernel/machine.h"
 #include "kernel/wait.h"
 
-namespace winsim::clock {
+namespace platform::clock {
 namespace {
 
 struct Settings {
@@ -136,4 +136,4 @@ bool is_manual() {
   return g.manual;
 }
 
-}  // namespace winsim::clock
+}  // namespace platform::clock

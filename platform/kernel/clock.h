@@ -5,7 +5,7 @@
 #include <chrono>
 #include <cstdint>
 
-namespace winsim::clock {
+namespace platform::clock {
 
 // Machine time in nanoseconds since 1970-01-01 UTC.
 int64_t now_ns();
@@ -28,4 +28,4 @@ void advance(int64_t machine_ns);
 void set_real();
 bool is_manual();
 
-}  // namespace winsim::clock
+}  // namespace platform::clock

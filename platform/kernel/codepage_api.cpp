@@ -10,7 +10,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 constexpr char16_t kReplacement = 0xFFFD;
 

@@ -1,6 +1,6 @@
 #include "kernel/command_line.h"
 
-namespace winsim::command_line {
+namespace platform::command_line {
 namespace {
 
 bool blank(char16_t c) { return c == u' ' || c == u'\t'; }
@@ -103,4 +103,4 @@ std::u16string join(const std::vector<std::u16string>& args) {
   return line;
 }
 
-}  // namespace winsim::command_line
+}  // namespace platform::command_line

@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-namespace winsim::command_line {
+namespace platform::command_line {
 
 // The two differ in the program name and in a doubled quote inside quotes (see the source).
 enum class Rules { c_runtime, shell };
@@ -19,4 +19,4 @@ std::vector<std::u16string> split(std::u16string_view line, Rules rules = Rules:
 // doubled), so that split() gives the same arguments back.
 std::u16string join(const std::vector<std::u16string>& args);
 
-}  // namespace winsim::command_line
+}  // namespace platform::command_line

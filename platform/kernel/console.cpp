@@ -7,7 +7,7 @@
 
 #include "kernel/creator_protocol.h"
 
-namespace winsim::console {
+namespace platform::console {
 namespace {
 
 struct State {
@@ -79,4 +79,4 @@ BOOL ConsoleHandle::write(const void* buffer, DWORD size, DWORD* done) {
   return FALSE;
 }
 
-}  // namespace winsim::console
+}  // namespace platform::console

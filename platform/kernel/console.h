@@ -8,7 +8,7 @@
 
 #include "kernel/fd_object.h"
 
-namespace winsim::console {
+namespace platform::console {
 
 class Console {
  public:
@@ -45,4 +45,4 @@ class ConsoleHandle : public FdObject {
   std::shared_ptr<Console> console_;
 };
 
-}  // namespace winsim::console
+}  // namespace platform::console

@@ -13,20 +13,20 @@
 
 namespace {
 
-using winsim::console::ConsoleHandle;
+using platform::console::ConsoleHandle;
 
-BOOL attach_to(std::shared_ptr<winsim::console::Console> console) {
-  if (!winsim::console::attach(console)) {
+BOOL attach_to(std::shared_ptr<platform::console::Console> console) {
+  if (!platform::console::attach(console)) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  winsim::std_handles::fill_from(console);
+  platform::std_handles::fill_from(console);
   return TRUE;
 }
 
 BOOL write_console(HANDLE h, const std::string& utf8, DWORD chars, LPDWORD written) {
   if (written) *written = 0;
-  auto console = winsim::handles::get_as<ConsoleHandle>(h);
+  auto console = platform::handles::get_as<ConsoleHandle>(h);
   if (!console || !console->attached()) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
@@ -42,15 +42,15 @@ BOOL write_console(HANDLE h, const std::string& utf8, DWORD chars, LPDWORD writt
 extern "C" {
 
 BOOL WINAPI AllocConsole(void) {
-  if (winsim::console::current()) {
+  if (platform::console::current()) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
-  return attach_to(winsim::console::create_hidden());
+  return attach_to(platform::console::create_hidden());
 }
 
 BOOL WINAPI AttachConsole(DWORD dwProcessId) {
-  if (winsim::console::current()) {
+  if (platform::console::current()) {
     SetLastError(ERROR_ACCESS_DENIED);
     return FALSE;
   }
@@ -60,7 +60,7 @@ BOOL WINAPI AttachConsole(DWORD dwProcessId) {
     SetLastError(exists ? ERROR_INVALID_HANDLE : ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  auto console = winsim::console::parent();
+  auto console = platform::console::parent();
   if (!console) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
@@ -69,7 +69,7 @@ BOOL WINAPI AttachConsole(DWORD dwProcessId) {
 }
 
 BOOL WINAPI FreeConsole(void) {
-  winsim::console::detach();
+  platform::console::detach();
   return TRUE;
 }
 
@@ -77,14 +77,14 @@ HWND WINAPI GetConsoleWindow(void) { return nullptr; }
 
 BOOL WINAPI WriteConsoleW(HANDLE hConsoleOutput, const void* lpBuffer, DWORD nNumberOfCharsToWrite,
                           LPDWORD lpNumberOfCharsWritten, LPVOID) {
-  std::u16string text = winsim::text::from_wide(static_cast<const WCHAR*>(lpBuffer), nNumberOfCharsToWrite);
-  return write_console(hConsoleOutput, winsim::text::utf8(text), nNumberOfCharsToWrite, lpNumberOfCharsWritten);
+  std::u16string text = platform::text::from_wide(static_cast<const WCHAR*>(lpBuffer), nNumberOfCharsToWrite);
+  return write_console(hConsoleOutput, platform::text::utf8(text), nNumberOfCharsToWrite, lpNumberOfCharsWritten);
 }
 
 BOOL WINAPI WriteConsoleA(HANDLE hConsoleOutput, const void* lpBuffer, DWORD nNumberOfCharsToWrite,
                           LPDWORD lpNumberOfCharsWritten, LPVOID) {
   std::string_view ansi(static_cast<const char*>(lpBuffer), nNumberOfCharsToWrite);
-  return write_console(hConsoleOutput, winsim::text::utf8(winsim::text::from_ansi(ansi)), nNumberOfCharsToWrite,
+  return write_console(hConsoleOutput, platform::text::utf8(platform::text::from_ansi(ansi)), nNumberOfCharsToWrite,
                        lpNumberOfCharsWritten);
 }
 

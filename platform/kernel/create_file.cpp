@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 HANDLE fail(DWORD error) {
   SetLastError(error);

@@ -29,9 +29,9 @@ bool is_linux_program(const fs::path& file) {
 
 // The child's current directory: a full Windows path of an existing folder, or empty.
 std::u16string start_directory(LPCWSTR given) {
-  if (!given) return winsim::paths::current_directory();
-  std::u16string full = winsim::paths::full(winsim::text::from_wide(given));
-  std::optional<fs::path> host = winsim::paths::to_host(full);
+  if (!given) return platform::paths::current_directory();
+  std::u16string full = platform::paths::full(platform::text::from_wide(given));
+  std::optional<fs::path> host = platform::paths::to_host(full);
   std::error_code ec;
   return host && fs::is_directory(*host, ec) ? full : std::u16string();
 }
@@ -49,7 +49,7 @@ DWORD error_of_spawn(int error) {
 
 bool is_batch_file(std::u16string_view path) {
   std::u16string_view ext = path.substr(path.size() >= 4 ? path.size() - 4 : 0);
-  return winsim::text::iequals(ext, u".bat") || winsim::text::iequals(ext, u".cmd");
+  return platform::text::iequals(ext, u".bat") || platform::text::iequals(ext, u".cmd");
 }
 
 bool inheritable(LPSECURITY_ATTRIBUTES attributes) { return attributes && attributes->bInheritHandle; }
@@ -63,7 +63,7 @@ BOOL WINAPI CreateProcessW(LPCWSTR lpApplicationName, LPWSTR lpCommandLine,
                            BOOL bInheritHandles, DWORD dwCreationFlags, LPVOID lpEnvironment,
                            LPCWSTR lpCurrentDirectory, LPSTARTUPINFOW lpStartupInfo,
                            LPPROCESS_INFORMATION lpProcessInformation) {
-  using namespace winsim;
+  using namespace platform;
   std::u16string application = text::from_wide(lpApplicationName);
   std::u16string line = lpCommandLine && *lpCommandLine ? text::from_wide(lpCommandLine) : application;
   const bool two_consoles = (dwCreationFlags & DETACHED_PROCESS) && (dwCreationFlags & CREATE_NEW_CONSOLE);
@@ -122,7 +122,7 @@ BOOL WINAPI CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECU
                            LPSECURITY_ATTRIBUTES lpThreadAttributes, BOOL bInheritHandles, DWORD dwCreationFlags,
                            LPVOID lpEnvironment, LPCSTR lpCurrentDirectory, LPSTARTUPINFOA lpStartupInfo,
                            LPPROCESS_INFORMATION lpProcessInformation) {
-  using winsim::text::from_ansi;
+  using platform::text::from_ansi;
   if (!lpStartupInfo) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
@@ -135,7 +135,7 @@ BOOL WINAPI CreateProcessA(LPCSTR lpApplicationName, LPSTR lpCommandLine, LPSECU
   auto wide_or_null = [](LPCSTR s, std::u16string& keep) -> LPWSTR {
     if (!s) return nullptr;
     keep = from_ansi(s);
-    return const_cast<LPWSTR>(winsim::text::wide(keep));
+    return const_cast<LPWSTR>(platform::text::wide(keep));
   };
   std::u16string application, line, directory;
   return CreateProcessW(wide_or_null(lpApplicationName, application), wide_or_null(lpCommandLine, line),

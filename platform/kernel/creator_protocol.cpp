@@ -9,7 +9,7 @@
 
 #include "kernel/fd_object.h"
 
-namespace winsim::creator {
+namespace platform::creator {
 namespace {
 
 constexpr const char* kHandles = "WINSIM_HANDLES";
@@ -109,4 +109,4 @@ bool is_protocol_variable(const std::string& name) {
   return std::any_of(std::begin(names), std::end(names), [&](const char* n) { return name == n; });
 }
 
-}  // namespace winsim::creator
+}  // namespace platform::creator

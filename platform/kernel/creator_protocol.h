@@ -19,7 +19,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim::creator {
+namespace platform::creator {
 
 struct StdSlot {
   enum Kind { kNone, kConsole, kHandle, kDescriptor };
@@ -48,4 +48,4 @@ std::vector<std::string> environment(const Inheritance& child);
 // True for the names of the variables of this protocol and of process_identity.h.
 bool is_protocol_variable(const std::string& name);
 
-}  // namespace winsim::creator
+}  // namespace platform::creator

@@ -45,7 +45,7 @@ BOOL WINAPI InitializeCriticalSectionAndSpinCount(LPCRITICAL_SECTION cs, DWORD s
 }
 
 void WINAPI EnterCriticalSection(LPCRITICAL_SECTION cs) {
-  DWORD tid = winsim::thread::current_id();
+  DWORD tid = platform::thread::current_id();
   if (owned_by_caller(cs, tid)) {
     ++cs->RecursionCount;
     return;
@@ -63,7 +63,7 @@ void WINAPI EnterCriticalSection(LPCRITICAL_SECTION cs) {
 }
 
 BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION cs) {
-  DWORD tid = winsim::thread::current_id();
+  DWORD tid = platform::thread::current_id();
   if (owned_by_caller(cs, tid)) {
     ++cs->RecursionCount;
     return TRUE;
@@ -75,7 +75,7 @@ BOOL WINAPI TryEnterCriticalSection(LPCRITICAL_SECTION cs) {
 }
 
 void WINAPI LeaveCriticalSection(LPCRITICAL_SECTION cs) {
-  if (!owned_by_caller(cs, winsim::thread::current_id())) return;  // not the owner's to leave
+  if (!owned_by_caller(cs, platform::thread::current_id())) return;  // not the owner's to leave
   if (--cs->RecursionCount > 0) return;
   __atomic_store_n(&cs->OwningThread, HANDLE(nullptr), __ATOMIC_RELAXED);
   LONG* w = word(cs);

@@ -16,8 +16,8 @@ struct Arguments {
   std::vector<char*> ansi_pointers;
   std::vector<WCHAR*> wide_pointers;
 
-  Arguments() : wide(winsim::command_line::split(winsim::process::command_line())) {
-    for (const auto& argument : wide) ansi.push_back(winsim::text::to_ansi(argument));
+  Arguments() : wide(platform::command_line::split(platform::process::command_line())) {
+    for (const auto& argument : wide) ansi.push_back(platform::text::to_ansi(argument));
     for (auto& argument : ansi) ansi_pointers.push_back(argument.data());
     for (auto& argument : wide) wide_pointers.push_back(reinterpret_cast<WCHAR*>(argument.data()));
     ansi_pointers.push_back(nullptr);

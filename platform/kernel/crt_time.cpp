@@ -18,7 +18,7 @@ int64_t machine_seconds() {
     return real.tv_sec;
   }
   t_reading_clock = true;
-  int64_t ns = winsim::clock::now_ns();
+  int64_t ns = platform::clock::now_ns();
   t_reading_clock = false;
   return ns / 1000000000LL;
 }

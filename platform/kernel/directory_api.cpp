@@ -16,7 +16,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 constexpr char16_t kWindowsDirectory[] = u"C:\\Windows";
 constexpr char16_t kSystemDirectory[] = u"C:\\Windows\\System32";

@@ -2,7 +2,7 @@
 
 #include "kernel/wait.h"
 
-namespace winsim {
+namespace platform {
 
 bool Event::signaled(DWORD tid) {
   if (set_ || pulsed_.count(tid)) return true;
@@ -48,4 +48,4 @@ void Event::pulse() {
   wait::notify(this);
 }
 
-}  // namespace winsim
+}  // namespace platform

@@ -6,7 +6,7 @@
 #include "kernel/object.h"
 #include "kernel/thread_wait.h"
 
-namespace winsim {
+namespace platform {
 
 class Event final : public Waitable, public WaitAware {
  public:
@@ -30,4 +30,4 @@ class Event final : public Waitable, public WaitAware {
   std::set<DWORD> pulsed_;   // those of them a pulse released
 };
 
-}  // namespace winsim
+}  // namespace platform

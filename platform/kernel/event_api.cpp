@@ -6,8 +6,8 @@
 
 namespace {
 
-using winsim::Event;
-namespace names = winsim::object_names;
+using platform::Event;
+namespace names = platform::object_names;
 
 HANDLE create_event(LPSECURITY_ATTRIBUTES attributes, BOOL manual_reset, BOOL initial_state,
                     const std::u16string& key) {
@@ -15,7 +15,7 @@ HANDLE create_event(LPSECURITY_ATTRIBUTES attributes, BOOL manual_reset, BOOL in
   auto make = [&](bool*) { return std::make_shared<Event>(manual_reset, initial_state); };
   if (key.empty()) {
     SetLastError(ERROR_SUCCESS);
-    return winsim::handles::add(make(nullptr), inheritable);
+    return platform::handles::add(make(nullptr), inheritable);
   }
   return names::handle_for<Event>(key, true, inheritable, make);
 }
@@ -25,14 +25,14 @@ HANDLE open_event(BOOL inherit, const std::u16string& key) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  return names::handle_for<Event>(key, false, inherit, [](bool*) -> std::shared_ptr<winsim::Object> {
+  return names::handle_for<Event>(key, false, inherit, [](bool*) -> std::shared_ptr<platform::Object> {
     SetLastError(ERROR_FILE_NOT_FOUND);  // events are known in their own process only
     return nullptr;
   });
 }
 
 std::shared_ptr<Event> event(HANDLE h) {
-  auto e = winsim::handles::get_as<Event>(h);
+  auto e = platform::handles::get_as<Event>(h);
   if (!e) SetLastError(ERROR_INVALID_HANDLE);
   return e;
 }

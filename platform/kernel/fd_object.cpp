@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace winsim {
+namespace platform {
 namespace {
 
 DWORD error_from_errno(int error) {
@@ -64,4 +64,4 @@ BOOL FdObject::write(const void* buffer, DWORD size, DWORD* done) {
 
 int duplicate_fd(int fd) { return fcntl(fd, F_DUPFD_CLOEXEC, 0); }
 
-}  // namespace winsim
+}  // namespace platform

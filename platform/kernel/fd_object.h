@@ -4,7 +4,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim {
+namespace platform {
 
 class FdObject : public IoObject {
  public:
@@ -28,4 +28,4 @@ class FdObject : public IoObject {
 // Duplicates `fd` (close-on-exec); -1 when it is not open.
 int duplicate_fd(int fd);
 
-}  // namespace winsim
+}  // namespace platform

@@ -2,7 +2,7 @@
 
 #include <cerrno>
 
-namespace winsim::files {
+namespace platform::files {
 
 DWORD error_from_errno(int error) {
   switch (error) {
@@ -28,4 +28,4 @@ DWORD error_from_errno(int error) {
   }
 }
 
-}  // namespace winsim::files
+}  // namespace platform::files

@@ -3,8 +3,8 @@
 
 #include <windows.h>
 
-namespace winsim::files {
+namespace platform::files {
 
 DWORD error_from_errno(int error);
 
-}  // namespace winsim::files
+}  // namespace platform::files

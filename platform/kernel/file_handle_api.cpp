@@ -14,16 +14,16 @@
 
 namespace {
 
-using winsim::files::FileObject;
+using platform::files::FileObject;
 
 std::shared_ptr<FileObject> file(HANDLE h) {
-  auto object = winsim::handles::get_as<FileObject>(h);
+  auto object = platform::handles::get_as<FileObject>(h);
   if (!object) SetLastError(ERROR_INVALID_HANDLE);
   return object;
 }
 
 BOOL fail_errno() {
-  SetLastError(winsim::files::error_from_errno(errno));
+  SetLastError(platform::files::error_from_errno(errno));
   return FALSE;
 }
 
@@ -34,7 +34,7 @@ int64_t target_of(const FileObject& f, int64_t distance, DWORD method) {
     case FILE_BEGIN: base = 0; break;
     case FILE_CURRENT: base = lseek64(f.native_fd(), 0, SEEK_CUR); break;
     case FILE_END: {
-      auto info = winsim::files::stat(f.native_fd());
+      auto info = platform::files::stat(f.native_fd());
       base = info ? int64_t(info->size) : -1;
       break;
     }
@@ -53,7 +53,7 @@ bool move_to(const FileObject& f, int64_t target) {
 }
 
 bool size_of(const FileObject& f, uint64_t* size) {
-  auto info = winsim::files::stat(f.native_fd());
+  auto info = platform::files::stat(f.native_fd());
   if (!info) return fail_errno();
   *size = info->size;
   return true;
@@ -123,7 +123,7 @@ BOOL WINAPI SetEndOfFile(HANDLE h) {
 
 // Disk files are ours; pipes and consoles of other areas are told apart by their descriptors.
 DWORD WINAPI GetFileType(HANDLE h) {
-  auto object = winsim::handles::get(h);
+  auto object = platform::handles::get(h);
   if (!object) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FILE_TYPE_UNKNOWN;
@@ -142,11 +142,11 @@ DWORD WINAPI GetFileType(HANDLE h) {
 BOOL WINAPI GetFileTime(HANDLE h, LPFILETIME creation, LPFILETIME access, LPFILETIME write) {
   auto f = file(h);
   if (!f) return FALSE;
-  auto info = winsim::files::stat(f->native_fd());
+  auto info = platform::files::stat(f->native_fd());
   if (!info) return fail_errno();
-  if (creation) *creation = winsim::files::to_filetime(info->creation_ns);
-  if (access) *access = winsim::files::to_filetime(info->access_ns);
-  if (write) *write = winsim::files::to_filetime(info->write_ns);
+  if (creation) *creation = platform::files::to_filetime(info->creation_ns);
+  if (access) *access = platform::files::to_filetime(info->access_ns);
+  if (write) *write = platform::files::to_filetime(info->write_ns);
   return TRUE;
 }
 
@@ -162,14 +162,14 @@ BOOL WINAPI SetFileTime(HANDLE h, const FILETIME* creation, const FILETIME* acce
     if (!t || (t->dwLowDateTime == 0 && t->dwHighDateTime == 0) ||
         (t->dwLowDateTime == 0xFFFFFFFF && t->dwHighDateTime == 0xFFFFFFFF))
       return std::nullopt;
-    return winsim::files::from_filetime(*t);
+    return platform::files::from_filetime(*t);
   };
-  if ((given(access) || given(write)) && !winsim::files::set_times(f->native_fd(), given(access), given(write)))
+  if ((given(access) || given(write)) && !platform::files::set_times(f->native_fd(), given(access), given(write)))
     return fail_errno();
   if (auto created = given(creation)) {
-    auto info = winsim::files::stat(f->native_fd());
+    auto info = platform::files::stat(f->native_fd());
     if (!info) return fail_errno();
-    winsim::files::set_creation_time(*info, *created);
+    platform::files::set_creation_time(*info, *created);
   }
   return TRUE;
 }

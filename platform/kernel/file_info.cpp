@@ -6,7 +6,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::files {
+namespace platform::files {
 namespace {
 
 constexpr int64_t kFiletimeOf1970 = 116444736000000000LL;
@@ -116,4 +116,4 @@ int64_t from_filetime(const FILETIME& ft) {
   return (v - kFiletimeOf1970) * 100;
 }
 
-}  // namespace winsim::files
+}  // namespace platform::files

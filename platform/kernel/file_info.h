@@ -9,7 +9,7 @@
 
 #include <windows.h>
 
-namespace winsim::files {
+namespace platform::files {
 
 // A file as Linux identifies it. `birth` (0 when the file system keeps none) tells a reused
 // inode from the file that had it.
@@ -55,4 +55,4 @@ bool set_times(int fd, std::optional<int64_t> access_ns, std::optional<int64_t> 
 FILETIME to_filetime(int64_t unix_ns);
 int64_t from_filetime(const FILETIME& ft);
 
-}  // namespace winsim::files
+}  // namespace platform::files

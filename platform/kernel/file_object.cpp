@@ -8,7 +8,7 @@
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
 
-namespace winsim::files {
+namespace platform::files {
 
 FileObject::FileObject(int fd, DWORD desired_access, long long share_row)
     : fd_(fd),
@@ -80,4 +80,4 @@ void FileObject::changed() {
   if (auto info = stat(fd_)) mark_changed(*info);
 }
 
-}  // namespace winsim::files
+}  // namespace platform::files

@@ -4,7 +4,7 @@
 #include "kernel/object.h"
 #include "kernel/share_table.h"
 
-namespace winsim::files {
+namespace platform::files {
 
 class FileObject : public IoObject {
  public:
@@ -35,4 +35,4 @@ class FileObject : public IoObject {
   bool marked_ = false;
 };
 
-}  // namespace winsim::files
+}  // namespace platform::files

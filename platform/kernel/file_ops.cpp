@@ -18,7 +18,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 BOOL fail(DWORD error) {
   SetLastError(error);

@@ -17,7 +17,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 struct Entry {
   std::u16string name;

@@ -13,7 +13,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 std::nullopt_t fail(DWORD error) {
   SetLastError(error);

@@ -14,7 +14,7 @@ DWORD WINAPI GetLastError(void) { return t_last_error; }
 void WINAPI SetLastError(DWORD code) { t_last_error = code; }
 
 BOOL WINAPI CloseHandle(HANDLE h) {
-  if (!winsim::handles::close(h)) {
+  if (!platform::handles::close(h)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }

@@ -6,7 +6,7 @@
 extern "C" {
 
 BOOL WINAPI GetHandleInformation(HANDLE hObject, LPDWORD lpdwFlags) {
-  if (!winsim::handles::flags(hObject, lpdwFlags)) {
+  if (!platform::handles::flags(hObject, lpdwFlags)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
@@ -15,7 +15,7 @@ BOOL WINAPI GetHandleInformation(HANDLE hObject, LPDWORD lpdwFlags) {
 
 BOOL WINAPI SetHandleInformation(HANDLE hObject, DWORD dwMask, DWORD dwFlags) {
   const DWORD known = HANDLE_FLAG_INHERIT | HANDLE_FLAG_PROTECT_FROM_CLOSE;
-  if (!winsim::handles::set_flags(hObject, dwMask & known, dwFlags)) {
+  if (!platform::handles::set_flags(hObject, dwMask & known, dwFlags)) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
@@ -24,21 +24,21 @@ BOOL WINAPI SetHandleInformation(HANDLE hObject, DWORD dwMask, DWORD dwFlags) {
 
 BOOL WINAPI DuplicateHandle(HANDLE hSourceProcessHandle, HANDLE hSourceHandle, HANDLE hTargetProcessHandle,
                             LPHANDLE lpTargetHandle, DWORD, BOOL bInheritHandle, DWORD dwOptions) {
-  if (!winsim::is_current_process(hSourceProcessHandle) || !winsim::is_current_process(hTargetProcessHandle)) {
-    SetLastError(winsim::process_of(hSourceProcessHandle) && winsim::process_of(hTargetProcessHandle)
+  if (!platform::is_current_process(hSourceProcessHandle) || !platform::is_current_process(hTargetProcessHandle)) {
+    SetLastError(platform::process_of(hSourceProcessHandle) && platform::process_of(hTargetProcessHandle)
                      ? ERROR_NOT_SUPPORTED
                      : ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  std::shared_ptr<winsim::Object> object =
-      hSourceHandle == GetCurrentProcess() ? winsim::process_of(hSourceHandle) : winsim::handles::get(hSourceHandle);
+  std::shared_ptr<platform::Object> object =
+      hSourceHandle == GetCurrentProcess() ? platform::process_of(hSourceHandle) : platform::handles::get(hSourceHandle);
   // The source goes even when the duplicate cannot be made.
-  if (dwOptions & DUPLICATE_CLOSE_SOURCE) winsim::handles::close(hSourceHandle);
+  if (dwOptions & DUPLICATE_CLOSE_SOURCE) platform::handles::close(hSourceHandle);
   if (!object) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  if (lpTargetHandle) *lpTargetHandle = winsim::handles::add(std::move(object), bInheritHandle);
+  if (lpTargetHandle) *lpTargetHandle = platform::handles::add(std::move(object), bInheritHandle);
   return TRUE;
 }
 

@@ -5,7 +5,7 @@
 
 #include "kernel/creator_protocol.h"
 
-namespace winsim::handles {
+namespace platform::handles {
 namespace {
 
 struct Entry {
@@ -98,4 +98,4 @@ std::vector<std::pair<HANDLE, std::shared_ptr<Object>>> inheritable() {
   return out;
 }
 
-}  // namespace winsim::handles
+}  // namespace platform::handles

@@ -7,7 +7,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim::handles {
+namespace platform::handles {
 
 HANDLE add(std::shared_ptr<Object> object, bool inheritable = false);
 // Places an object at a given value (a child takes its inherited handles at their values).
@@ -23,4 +23,4 @@ bool flags(HANDLE value, DWORD* out);
 bool set_flags(HANDLE value, DWORD mask, DWORD flags);
 std::vector<std::pair<HANDLE, std::shared_ptr<Object>>> inheritable();
 
-}  // namespace winsim::handles
+}  // namespace platform::handles

@@ -11,7 +11,7 @@
 #include "kernel/paths.h"
 #include "kernel/text.h"
 
-namespace winsim::paths {
+namespace platform::paths {
 namespace {
 
 enum class Kind { missing, file, directory };
@@ -134,4 +134,4 @@ std::u16string to_windows(const std::filesystem::path& host) {
   return ec ? std::u16string() : inside(real_host, real_root);
 }
 
-}  // namespace winsim::paths
+}  // namespace platform::paths

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace winsim::paths {
+namespace platform::paths {
 
 struct HostPath {
   std::filesystem::path host;  // existing components in their on-disk case, the rest as given
@@ -24,4 +24,4 @@ HostPath resolve(std::u16string_view path, bool wildcards_in_name = false);
 // The Linux folder of a drive ("C" -> <root>/drive_c), or empty when the machine lacks it.
 std::filesystem::path drive_folder(char16_t letter);
 
-}  // namespace winsim::paths
+}  // namespace platform::paths

@@ -3,7 +3,7 @@
 
 #include "kernel/handles.h"
 
-namespace winsim {
+namespace platform {
 
 BOOL IoObject::read(void*, DWORD, DWORD* done) {
   if (done) *done = 0;
@@ -19,12 +19,12 @@ BOOL IoObject::write(const void*, DWORD, DWORD* done) {
 
 BOOL IoObject::flush() { return TRUE; }
 
-}  // namespace winsim
+}  // namespace platform
 
 namespace {
 
-std::shared_ptr<winsim::IoObject> io(HANDLE h) {
-  auto object = winsim::handles::get_as<winsim::IoObject>(h);
+std::shared_ptr<platform::IoObject> io(HANDLE h) {
+  auto object = platform::handles::get_as<platform::IoObject>(h);
   if (!object) SetLastError(ERROR_INVALID_HANDLE);
   return object;
 }

@@ -7,7 +7,7 @@
 namespace {
 
 HMODULE load(LPCWSTR name) {
-  HMODULE module = name ? winsim::modules::load(winsim::out::in(name)) : nullptr;
+  HMODULE module = name ? platform::modules::load(platform::out::in(name)) : nullptr;
   if (!module) SetLastError(ERROR_MOD_NOT_FOUND);
   return module;
 }
@@ -17,7 +17,7 @@ HMODULE load(LPCWSTR name) {
 extern "C" {
 
 HMODULE WINAPI LoadLibraryA(LPCSTR lpLibFileName) {
-  std::u16string wide = winsim::out::in(lpLibFileName);
+  std::u16string wide = platform::out::in(lpLibFileName);
   return load(lpLibFileName ? reinterpret_cast<LPCWSTR>(wide.c_str()) : nullptr);
 }
 
@@ -25,18 +25,18 @@ HMODULE WINAPI LoadLibraryW(LPCWSTR lpLibFileName) { return load(lpLibFileName);
 
 // A built-in DLL stays loaded, as an imported one does.
 BOOL WINAPI FreeLibrary(HMODULE hLibModule) {
-  if (winsim::modules::is_builtin(hLibModule)) return TRUE;
+  if (platform::modules::is_builtin(hLibModule)) return TRUE;
   SetLastError(ERROR_MOD_NOT_FOUND);
   return FALSE;
 }
 
 // By name only: an ordinal (a value below 0x10000 in place of the name) finds nothing.
 FARPROC WINAPI GetProcAddress(HMODULE hModule, LPCSTR lpProcName) {
-  if (!winsim::modules::is_builtin(hModule) && hModule != GetModuleHandleW(nullptr)) {
+  if (!platform::modules::is_builtin(hModule) && hModule != GetModuleHandleW(nullptr)) {
     SetLastError(ERROR_MOD_NOT_FOUND);
     return nullptr;
   }
-  FARPROC function = uintptr_t(lpProcName) >> 16 ? winsim::modules::export_of(hModule, lpProcName) : nullptr;
+  FARPROC function = uintptr_t(lpProcName) >> 16 ? platform::modules::export_of(hModule, lpProcName) : nullptr;
   if (!function) SetLastError(ERROR_PROC_NOT_FOUND);
   return function;
 }

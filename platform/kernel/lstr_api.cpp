@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 template <class Unit>
 int length(const Unit* s) {

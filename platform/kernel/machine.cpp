@@ -11,7 +11,7 @@
 #include "kernel/clock.h"
 #include "kernel/schema.h"
 
-namespace winsim::machine {
+namespace platform::machine {
 namespace {
 
 std::mutex g_root_lock;
@@ -221,4 +221,4 @@ std::string Statement::column_blob(int index) {
 }
 bool Statement::column_is_null(int index) { return sqlite3_column_type(stmt_, index) == SQLITE_NULL; }
 
-}  // namespace winsim::machine
+}  // namespace platform::machine

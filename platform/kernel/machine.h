@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-namespace winsim::machine {
+namespace platform::machine {
 
 struct Options {
   double scale = 1.0;         // machine seconds per real second
@@ -71,4 +71,4 @@ class Statement {
   bool* in_use_ = nullptr;  // set when borrowed from the connection's cache, cleared on return
 };
 
-}  // namespace winsim::machine
+}  // namespace platform::machine

@@ -17,7 +17,7 @@
 #include "kernel/clock.h"
 #include "kernel/machine.h"
 
-namespace winsim::machine_signal {
+namespace platform::machine_signal {
 namespace {
 
 constexpr uint32_t kForever = 0xFFFFFFFF;
@@ -157,4 +157,4 @@ bool wait_change(const std::vector<std::pair<std::string, uint64_t>>& seen, uint
   }
 }
 
-}  // namespace winsim::machine_signal
+}  // namespace platform::machine_signal

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-namespace winsim::machine_signal {
+namespace platform::machine_signal {
 
 // Moves the signal one generation on.
 void bump(std::string_view name);
@@ -29,4 +29,4 @@ bool wait_change(const std::vector<std::pair<std::string, uint64_t>>& seen, uint
 // another machine after attach()).
 void interrupt_waits();
 
-}  // namespace winsim::machine_signal
+}  // namespace platform::machine_signal

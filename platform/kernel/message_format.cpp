@@ -4,7 +4,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::messages {
+namespace platform::messages {
 namespace {
 
 bool is_digit(char16_t c) { return c >= u'0' && c <= u'9'; }
@@ -216,4 +216,4 @@ bool expand(std::u16string_view d, const Layout& layout, InsertValues& values, s
   return true;
 }
 
-}  // namespace winsim::messages
+}  // namespace platform::messages

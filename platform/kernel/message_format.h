@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-namespace winsim::messages {
+namespace platform::messages {
 
 // The values of the inserts: the caller's va_list, or its array of values. Each insert is one
 // pointer-sized value, %1 the first.
@@ -36,4 +36,4 @@ struct Layout {
 // False, with the last error set, when an insert has no value or a format the function lacks.
 bool expand(std::u16string_view definition, const Layout& layout, InsertValues& values, std::u16string* out);
 
-}  // namespace winsim::messages
+}  // namespace platform::messages

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 
 // The program's image lies at the default base address of a 64-bit executable, above 4 GiB.
 HMODULE program_module() { return reinterpret_cast<HMODULE>(uintptr_t(0x140000000)); }

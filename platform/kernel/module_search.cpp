@@ -5,7 +5,7 @@
 #include "kernel/paths.h"
 #include "kernel/process_identity.h"
 
-namespace winsim::module_search {
+namespace platform::module_search {
 namespace {
 
 bool blank(char16_t c) { return c == u' ' || c == u'\t'; }
@@ -74,4 +74,4 @@ std::optional<Module> find(std::u16string_view application_name, std::u16string_
   return found;
 }
 
-}  // namespace winsim::module_search
+}  // namespace platform::module_search

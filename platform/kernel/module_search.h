@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::module_search {
+namespace platform::module_search {
 
 struct Module {
   std::u16string windows_path;
@@ -22,4 +22,4 @@ struct Module {
 // C:\Windows; ".exe" is added to a name without an extension. Sets ERROR_FILE_NOT_FOUND.
 std::optional<Module> find(std::u16string_view application_name, std::u16string_view command_line);
 
-}  // namespace winsim::module_search
+}  // namespace platform::module_search

@@ -7,7 +7,7 @@
 #include "kernel/thread.h"
 #include "kernel/wait.h"
 
-namespace winsim {
+namespace platform {
 namespace {
 
 using OwnedList = std::vector<std::weak_ptr<Mutex>>;
@@ -97,4 +97,4 @@ void abandon_owned_by_this_thread() {
 }
 
 }  // namespace mutexes
-}  // namespace winsim
+}  // namespace platform

@@ -7,7 +7,7 @@
 #include "kernel/object.h"
 #include "kernel/thread_wait.h"
 
-namespace winsim {
+namespace platform {
 
 // Every member is called with wait::mutex() held; whoever changes the state wakes the waiters.
 class Mutex : public Waitable, public WaitAware, public std::enable_shared_from_this<Mutex> {
@@ -43,4 +43,4 @@ namespace mutexes {
 void abandon_owned_by_this_thread();
 
 }  // namespace mutexes
-}  // namespace winsim
+}  // namespace platform

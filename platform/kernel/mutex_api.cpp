@@ -8,21 +8,21 @@
 
 namespace {
 
-using winsim::Mutex;
-using winsim::NamedMutex;
-namespace names = winsim::object_names;
+using platform::Mutex;
+using platform::NamedMutex;
+namespace names = platform::object_names;
 
 HANDLE create_mutex(LPSECURITY_ATTRIBUTES attributes, BOOL initial_owner, const std::u16string& key) {
   bool inheritable = attributes && attributes->bInheritHandle;
-  DWORD owner = initial_owner ? winsim::thread::current_id() : 0;
+  DWORD owner = initial_owner ? platform::thread::current_id() : 0;
   if (key.empty()) {
     auto mutex = std::make_shared<Mutex>();
     if (owner) {
-      std::lock_guard held(winsim::wait::mutex());
+      std::lock_guard held(platform::wait::mutex());
       mutex->acquire(owner);
     }
     SetLastError(ERROR_SUCCESS);
-    return winsim::handles::add(std::move(mutex), inheritable);
+    return platform::handles::add(std::move(mutex), inheritable);
   }
   // An existing mutex keeps its owner: bInitialOwner counts for its creator only.
   return names::handle_for<Mutex>(key, true, inheritable,
@@ -55,21 +55,21 @@ HANDLE WINAPI OpenMutexA(DWORD, BOOL inherit, LPCSTR name) { return open_mutex(i
 HANDLE WINAPI OpenMutexW(DWORD, BOOL inherit, LPCWSTR name) { return open_mutex(inherit, names::key(name)); }
 
 BOOL WINAPI ReleaseMutex(HANDLE h) {
-  auto mutex = winsim::handles::get_as<Mutex>(h);
+  auto mutex = platform::handles::get_as<Mutex>(h);
   if (!mutex) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
   bool released;
   {
-    std::lock_guard held(winsim::wait::mutex());
-    released = mutex->release(winsim::thread::current_id());
+    std::lock_guard held(platform::wait::mutex());
+    released = mutex->release(platform::thread::current_id());
   }
   if (!released) {
     SetLastError(ERROR_NOT_OWNER);
     return FALSE;
   }
-  winsim::wait::notify(mutex.get());
+  platform::wait::notify(mutex.get());
   return TRUE;
 }
 

@@ -12,7 +12,7 @@
 #include "kernel/text.h"
 #include "kernel/wait.h"
 
-namespace winsim {
+namespace platform {
 namespace {
 
 constexpr off_t kExistenceByte = 0;
@@ -134,4 +134,4 @@ void NamedMutex::end_ownership(bool abandoned) {
   unclaim();
 }
 
-}  // namespace winsim
+}  // namespace platform

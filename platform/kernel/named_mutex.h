@@ -16,7 +16,7 @@
 
 #include "kernel/mutex.h"
 
-namespace winsim {
+namespace platform {
 
 class NamedMutex final : public Mutex {
  public:
@@ -44,4 +44,4 @@ class NamedMutex final : public Mutex {
   bool claimed_ = false;
 };
 
-}  // namespace winsim
+}  // namespace platform

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace winsim {
+namespace platform {
 
 class Object {
  public:
@@ -35,4 +35,4 @@ class IoObject : public Object {
   virtual BOOL flush();
 };
 
-}  // namespace winsim
+}  // namespace platform

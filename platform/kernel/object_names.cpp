@@ -5,7 +5,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::object_names {
+namespace platform::object_names {
 namespace {
 
 struct Registry {
@@ -50,4 +50,4 @@ std::shared_ptr<Object> find_or_make(const std::u16string& key, const Maker& mak
   return made;
 }
 
-}  // namespace winsim::object_names
+}  // namespace platform::object_names

@@ -10,7 +10,7 @@
 #include "kernel/handles.h"
 #include "kernel/object.h"
 
-namespace winsim::object_names {
+namespace platform::object_names {
 
 // The key of a name: the machine has one session, so "Global\" and "Local\" name the same
 // namespace as no prefix. Empty for an unnamed object (null or "").
@@ -42,4 +42,4 @@ HANDLE handle_for(const std::u16string& key, bool create, bool inheritable, cons
   return handle;
 }
 
-}  // namespace winsim::object_names
+}  // namespace platform::object_names

@@ -9,7 +9,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::out {
+namespace platform::out {
 
 // Copies `s` and its NUL when `size` holds both and returns the length; otherwise leaves the
 // buffer alone and returns the size needed, NUL included (GetCurrentDirectory, GetTempPath).
@@ -42,4 +42,4 @@ size_t truncated(std::basic_string_view<Unit> s, Unit* buffer, size_t size) {
 inline std::u16string in(LPCWSTR s) { return text::from_wide(s); }
 inline std::u16string in(LPCSTR s) { return s ? text::from_ansi(s) : std::u16string(); }
 
-}  // namespace winsim::out
+}  // namespace platform::out

@@ -10,7 +10,7 @@
 #include "kernel/process_identity.h"
 #include "kernel/text.h"
 
-namespace winsim::paths {
+namespace platform::paths {
 namespace {
 
 bool is_drive_letter(char16_t c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u'z'); }
@@ -153,4 +153,4 @@ bool set_current_directory(std::u16string_view path) {
   return true;
 }
 
-}  // namespace winsim::paths
+}  // namespace platform::paths

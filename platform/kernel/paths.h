@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-namespace winsim::paths {
+namespace platform::paths {
 
 // The full Windows form of `path`: relative paths against the current directory, "/" taken as
 // "\", "." and ".." removed ("C:\Tarvolt\Tarvolt.txt").
@@ -24,4 +24,4 @@ std::u16string to_windows(const std::filesystem::path& host);
 std::u16string current_directory();
 bool set_current_directory(std::u16string_view path);
 
-}  // namespace winsim::paths
+}  // namespace platform::paths

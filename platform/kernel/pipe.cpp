@@ -40,14 +40,14 @@ BOOL WINAPI CreatePipe(PHANDLE hReadPipe, PHANDLE hWritePipe, LPSECURITY_ATTRIBU
     return FALSE;
   }
   bool inheritable = lpPipeAttributes && lpPipeAttributes->bInheritHandle;
-  *hReadPipe = winsim::handles::add(std::make_shared<winsim::FdObject>(fds[0]), inheritable);
-  *hWritePipe = winsim::handles::add(std::make_shared<winsim::FdObject>(fds[1]), inheritable);
+  *hReadPipe = platform::handles::add(std::make_shared<platform::FdObject>(fds[0]), inheritable);
+  *hWritePipe = platform::handles::add(std::make_shared<platform::FdObject>(fds[1]), inheritable);
   return TRUE;
 }
 
 BOOL WINAPI PeekNamedPipe(HANDLE hNamedPipe, LPVOID lpBuffer, DWORD nBufferSize, LPDWORD lpBytesRead,
                           LPDWORD lpTotalBytesAvail, LPDWORD lpBytesLeftThisMessage) {
-  auto pipe = winsim::handles::get_as<winsim::FdObject>(hNamedPipe);
+  auto pipe = platform::handles::get_as<platform::FdObject>(hNamedPipe);
   if (!pipe || !pipe->is_pipe()) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;

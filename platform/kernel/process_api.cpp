@@ -12,8 +12,8 @@
 
 namespace {
 
-std::shared_ptr<winsim::ProcessObject> process_or_error(HANDLE h) {
-  auto process = winsim::process_of(h);
+std::shared_ptr<platform::ProcessObject> process_or_error(HANDLE h) {
+  auto process = platform::process_of(h);
   if (!process) SetLastError(ERROR_INVALID_HANDLE);
   return process;
 }
@@ -25,12 +25,12 @@ extern "C" {
 HANDLE WINAPI GetCurrentProcess(void) { return reinterpret_cast<HANDLE>(-1); }
 
 HANDLE WINAPI OpenProcess(DWORD, BOOL bInheritHandle, DWORD dwProcessId) {
-  auto process = winsim::open_process(dwProcessId);
+  auto process = platform::open_process(dwProcessId);
   if (!process) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return nullptr;
   }
-  return winsim::handles::add(process, bInheritHandle);
+  return platform::handles::add(process, bInheritHandle);
 }
 
 DWORD WINAPI GetProcessId(HANDLE Process) {
@@ -41,7 +41,7 @@ DWORD WINAPI GetProcessId(HANDLE Process) {
 BOOL WINAPI GetExitCodeProcess(HANDLE hProcess, LPDWORD lpExitCode) {
   auto process = process_or_error(hProcess);
   if (!process) return FALSE;
-  std::lock_guard g(winsim::wait::mutex());
+  std::lock_guard g(platform::wait::mutex());
   *lpExitCode = process->exit_code();
   return TRUE;
 }
@@ -59,11 +59,11 @@ void WINAPI ExitProcess(UINT uExitCode) {
 }
 
 LPWSTR WINAPI GetCommandLineW(void) {
-  return const_cast<LPWSTR>(winsim::text::wide(winsim::process::command_line()));
+  return const_cast<LPWSTR>(platform::text::wide(platform::process::command_line()));
 }
 
 LPSTR WINAPI GetCommandLineA(void) {
-  static std::string* ansi = new std::string(winsim::text::to_ansi(winsim::process::command_line()));
+  static std::string* ansi = new std::string(platform::text::to_ansi(platform::process::command_line()));
   return ansi->data();
 }
 

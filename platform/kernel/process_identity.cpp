@@ -11,7 +11,7 @@
 #include "kernel/paths.h"
 #include "kernel/text.h"
 
-namespace winsim::process {
+namespace platform::process {
 namespace {
 
 std::string env(const char* name) {
@@ -49,7 +49,7 @@ const std::u16string& command_line() {
       args.push_back(text::utf16(raw.substr(start + 1, end - start - 1)));
       start = end;
     }
-    return winsim::command_line::join(args);
+    return platform::command_line::join(args);
   }());
   return line;
 }
@@ -63,4 +63,4 @@ std::u16string initial_directory() {
   return slash <= 2 ? image.substr(0, 3) : image.substr(0, slash);
 }
 
-}  // namespace winsim::process
+}  // namespace platform::process

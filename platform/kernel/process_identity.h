@@ -8,11 +8,11 @@
 
 #include <string>
 
-namespace winsim::process {
+namespace platform::process {
 
 const std::u16string& image_path();
 const std::u16string& command_line();
 // The directory to start in: WINSIM_CWD, or the folder of the image.
 std::u16string initial_directory();
 
-}  // namespace winsim::process
+}  // namespace platform::process

@@ -15,7 +15,7 @@
 #include "kernel/handles.h"
 #include "kernel/wait.h"
 
-namespace winsim {
+namespace platform {
 namespace {
 
 // The state of a child, guarded by wait::mutex().
@@ -178,4 +178,4 @@ bool is_current_process(HANDLE h) {
   return process && process->id() == DWORD(getpid());
 }
 
-}  // namespace winsim
+}  // namespace platform

@@ -8,7 +8,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim {
+namespace platform {
 
 class ProcessObject : public Waitable {
  public:
@@ -29,4 +29,4 @@ std::shared_ptr<ProcessObject> open_process(DWORD id);
 std::shared_ptr<ProcessObject> process_of(HANDLE h);
 bool is_current_process(HANDLE h);
 
-}  // namespace winsim
+}  // namespace platform

@@ -7,7 +7,7 @@ extern const unsigned char winsim_program_resources[] __attribute__((weak));
 extern const unsigned int winsim_program_resources_size __attribute__((weak));
 }
 
-namespace winsim::resources {
+namespace platform::resources {
 
 const Image& program() {
   static const Image image = &winsim_program_resources_size
@@ -16,4 +16,4 @@ const Image& program() {
   return image;
 }
 
-}  // namespace winsim::resources
+}  // namespace platform::resources

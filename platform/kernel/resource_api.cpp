@@ -11,7 +11,7 @@
 
 namespace {
 
-using namespace winsim;
+using namespace platform;
 using resources::Entry;
 using resources::Image;
 

@@ -2,7 +2,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::resources {
+namespace platform::resources {
 namespace {
 
 bool same(const NameOrOrdinal& a, const NameOrOrdinal& b) {
@@ -63,4 +63,4 @@ const Entry* find(const Image& image, const NameOrOrdinal& type, const NameOrOrd
   return any;
 }
 
-}  // namespace winsim::resources
+}  // namespace platform::resources

@@ -11,7 +11,7 @@
 
 #include "kernel/byte_reader.h"
 
-namespace winsim::resources {
+namespace platform::resources {
 
 struct Entry {
   NameOrOrdinal type;
@@ -39,4 +39,4 @@ const Entry* find(const Image& image, const NameOrOrdinal& type, const NameOrOrd
 // The resources the build embedded into this program; empty when it has none.
 const Image& program();
 
-}  // namespace winsim::resources
+}  // namespace platform::resources

@@ -4,7 +4,7 @@
 #include "net/default_world.h"
 #include "services/builtin_services.h"
 
-namespace winsim::machine {
+namespace platform::machine {
 
 // Each area of the machine that keeps shared state adds its tables here.
 void create_schema() {
@@ -190,4 +190,4 @@ void create_schema() {
   net::install_default_world();
 }
 
-}  // namespace winsim::machine
+}  // namespace platform::machine

@@ -1,8 +1,8 @@
 // The tables of the machine database, created once by machine::create.
 #pragma once
 
-namespace winsim::machine {
+namespace platform::machine {
 
 void create_schema();
 
-}  // namespace winsim::machine
+}  // namespace platform::machine

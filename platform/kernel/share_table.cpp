@@ -9,7 +9,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::share {
+namespace platform::share {
 namespace {
 
 // The start time of a Linux process (clock ticks since boot), or -1 when it is gone: with the
@@ -102,4 +102,4 @@ void release(long long row) {
   s.step();
 }
 
-}  // namespace winsim::share
+}  // namespace platform::share

@@ -8,7 +8,7 @@
 
 #include "kernel/file_info.h"
 
-namespace winsim::share {
+namespace platform::share {
 
 // Data access of an open, in the bit positions of the FILE_SHARE_* flags it needs.
 constexpr DWORD kRead = FILE_SHARE_READ;
@@ -28,4 +28,4 @@ bool in_use(const files::Identity& file);
 
 void release(long long row);
 
-}  // namespace winsim::share
+}  // namespace platform::share

@@ -6,7 +6,7 @@
 #include <spawn.h>
 #include <unistd.h>
 
-namespace winsim {
+namespace platform {
 namespace {
 
 std::vector<char*> pointers(const std::vector<std::string>& strings) {
@@ -73,4 +73,4 @@ pid_t spawn(const SpawnRequest& request) {
   return error ? -error : pid;
 }
 
-}  // namespace winsim
+}  // namespace platform

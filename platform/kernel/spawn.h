@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim {
+namespace platform {
 
 struct SpawnRequest {
   std::filesystem::path program;
@@ -21,4 +21,4 @@ struct SpawnRequest {
 // The child's pid, or -errno. Every other descriptor is closed in the child.
 pid_t spawn(const SpawnRequest& request);
 
-}  // namespace winsim
+}  // namespace platform

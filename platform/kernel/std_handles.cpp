@@ -9,7 +9,7 @@
 #include "kernel/creator_protocol.h"
 #include "kernel/handles.h"
 
-namespace winsim::std_handles {
+namespace platform::std_handles {
 namespace {
 
 struct Slots {
@@ -79,26 +79,26 @@ void fill_from(const std::shared_ptr<console::Console>& console) {
     if (!usable(h)) h = add_over(duplicate_fd(console->fd()), console);
 }
 
-}  // namespace winsim::std_handles
+}  // namespace platform::std_handles
 
 extern "C" {
 
 HANDLE WINAPI GetStdHandle(DWORD nStdHandle) {
-  int slot = winsim::std_handles::slot_of(nStdHandle);
+  int slot = platform::std_handles::slot_of(nStdHandle);
   if (slot < 0) {
     SetLastError(ERROR_INVALID_HANDLE);
     return INVALID_HANDLE_VALUE;
   }
-  return winsim::std_handles::get(slot);
+  return platform::std_handles::get(slot);
 }
 
 BOOL WINAPI SetStdHandle(DWORD nStdHandle, HANDLE hHandle) {
-  int slot = winsim::std_handles::slot_of(nStdHandle);
+  int slot = platform::std_handles::slot_of(nStdHandle);
   if (slot < 0) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
-  winsim::std_handles::set(slot, hHandle);
+  platform::std_handles::set(slot, hHandle);
   return TRUE;
 }
 

@@ -5,7 +5,7 @@
 
 #include "kernel/console.h"
 
-namespace winsim::std_handles {
+namespace platform::std_handles {
 
 // The handle in `slot`; null when the process has none.
 HANDLE get(int slot);
@@ -13,4 +13,4 @@ void set(int slot, HANDLE handle);
 // Gives every slot without a usable handle a new handle of `console` (AllocConsole, AttachConsole).
 void fill_from(const std::shared_ptr<console::Console>& console);
 
-}  // namespace winsim::std_handles
+}  // namespace platform::std_handles

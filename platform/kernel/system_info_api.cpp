@@ -6,7 +6,7 @@
 
 #include "kernel/windows_edition.h"
 
-using namespace winsim;
+using namespace platform;
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::messages {
+namespace platform::messages {
 namespace {
 
 struct Message {
@@ -176,4 +176,4 @@ std::optional<std::u16string> system_text(DWORD id) {
   return text::from_ansi(it->text) + u"\r\n";
 }
 
-}  // namespace winsim::messages
+}  // namespace platform::messages

@@ -6,10 +6,10 @@
 
 #include <windows.h>
 
-namespace winsim::messages {
+namespace platform::messages {
 
 // The text for an error code, or for an HRESULT that wraps one, ending in CR LF as the
 // message table keeps it; nothing for an id the table does not hold.
 std::optional<std::u16string> system_text(DWORD id);
 
-}  // namespace winsim::messages
+}  // namespace platform::messages

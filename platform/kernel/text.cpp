@@ -1,6 +1,6 @@
 #include "kernel/text.h"
 
-namespace winsim::text {
+namespace platform::text {
 namespace {
 
 // windows-1252 bytes 0x80-0x9F; 0 marks the five bytes the code page leaves undefined, which
@@ -163,4 +163,4 @@ bool iequals(std::u16string_view a, std::u16string_view b) {
   return true;
 }
 
-}  // namespace winsim::text
+}  // namespace platform::text

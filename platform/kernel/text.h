@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace winsim::text {
+namespace platform::text {
 
 std::u16string from_wide(const WCHAR* text);  // null gives an empty string
 std::u16string from_wide(const WCHAR* text, size_t length);
@@ -25,4 +25,4 @@ char16_t upper(char16_t c);
 std::u16string upper(std::u16string_view text);
 bool iequals(std::u16string_view a, std::u16string_view b);
 
-}  // namespace winsim::text
+}  // namespace platform::text

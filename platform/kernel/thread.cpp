@@ -8,7 +8,7 @@
 #include "kernel/mutex.h"
 #include "kernel/wait.h"
 
-namespace winsim::thread {
+namespace platform::thread {
 namespace {
 
 class Thread final : public ThreadObject {
@@ -136,4 +136,4 @@ void exit(DWORD code) {
   pthread_exit(nullptr);
 }
 
-}  // namespace winsim::thread
+}  // namespace platform::thread

@@ -7,7 +7,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim {
+namespace platform {
 
 // What a thread handle refers to. Signalled when the thread has ended.
 class ThreadObject : public Waitable {
@@ -37,4 +37,4 @@ std::shared_ptr<ThreadObject> start(std::function<DWORD()> body, bool suspended)
 [[noreturn]] void exit(DWORD code);
 
 }  // namespace thread
-}  // namespace winsim
+}  // namespace platform

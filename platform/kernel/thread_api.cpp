@@ -11,21 +11,21 @@
 
 namespace {
 
-using winsim::ThreadObject;
+using platform::ThreadObject;
 
 std::shared_ptr<ThreadObject> thread_object(HANDLE h) {
-  if (h == GetCurrentThread()) return winsim::thread::current();
-  auto thread = winsim::handles::get_as<ThreadObject>(h);
+  if (h == GetCurrentThread()) return platform::thread::current();
+  auto thread = platform::handles::get_as<ThreadObject>(h);
   if (!thread) SetLastError(ERROR_INVALID_HANDLE);
   return thread;
 }
 
 // The handle and id of a new thread running `body`, or null with errno set.
 HANDLE start_thread(const SECURITY_ATTRIBUTES* attributes, DWORD flags, std::function<DWORD()> body, DWORD* id) {
-  auto thread = winsim::thread::start(std::move(body), (flags & CREATE_SUSPENDED) != 0);
+  auto thread = platform::thread::start(std::move(body), (flags & CREATE_SUSPENDED) != 0);
   if (!thread) return nullptr;
   if (id) *id = thread->id();
-  return winsim::handles::add(thread, attributes && attributes->bInheritHandle);
+  return platform::handles::add(thread, attributes && attributes->bInheritHandle);
 }
 
 bool valid_priority(int priority) {
@@ -61,9 +61,9 @@ uintptr_t __cdecl _beginthreadex(void* security, unsigned, unsigned(__stdcall* s
   return reinterpret_cast<uintptr_t>(h);
 }
 
-void __cdecl _endthreadex(unsigned code) { winsim::thread::exit(code); }
+void __cdecl _endthreadex(unsigned code) { platform::thread::exit(code); }
 
-void WINAPI ExitThread(DWORD code) { winsim::thread::exit(code); }
+void WINAPI ExitThread(DWORD code) { platform::thread::exit(code); }
 
 DWORD WINAPI ResumeThread(HANDLE h) {
   auto thread = thread_object(h);
@@ -83,7 +83,7 @@ BOOL WINAPI GetExitCodeThread(HANDLE h, LPDWORD code) {
 
 HANDLE WINAPI GetCurrentThread(void) { return reinterpret_cast<HANDLE>(LONG_PTR(-2)); }
 
-DWORD WINAPI GetCurrentThreadId(void) { return winsim::thread::current_id(); }
+DWORD WINAPI GetCurrentThreadId(void) { return platform::thread::current_id(); }
 
 DWORD WINAPI GetCurrentProcessId(void) { return DWORD(getpid()); }
 

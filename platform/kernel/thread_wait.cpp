@@ -3,7 +3,7 @@
 #include "kernel/thread.h"
 #include "kernel/wait.h"
 
-namespace winsim::thread {
+namespace platform::thread {
 
 DWORD wait_for(const std::vector<std::shared_ptr<Waitable>>& objects, bool wait_all, DWORD timeout_ms) {
   DWORD tid = current_id();
@@ -14,4 +14,4 @@ DWORD wait_for(const std::vector<std::shared_ptr<Waitable>>& objects, bool wait_
   return result;
 }
 
-}  // namespace winsim::thread
+}  // namespace platform::thread

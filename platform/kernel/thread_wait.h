@@ -6,7 +6,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim {
+namespace platform {
 
 // An object that must learn when a wait on it is over, satisfied or not (called with
 // wait::mutex() held).
@@ -23,4 +23,4 @@ namespace thread {
 DWORD wait_for(const std::vector<std::shared_ptr<Waitable>>& objects, bool wait_all, DWORD timeout_ms);
 
 }  // namespace thread
-}  // namespace winsim
+}  // namespace platform

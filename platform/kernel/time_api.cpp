@@ -7,11 +7,11 @@
 
 namespace {
 
-namespace convert = winsim::time_convert;
+namespace convert = platform::time_convert;
 
-uint64_t now_ticks() { return convert::ticks_from_unix_ns(winsim::clock::now_ns()); }
+uint64_t now_ticks() { return convert::ticks_from_unix_ns(platform::clock::now_ns()); }
 
-int64_t bias_ticks() { return int64_t(winsim::clock::tz_bias_minutes()) * convert::kTicksPerMinute; }
+int64_t bias_ticks() { return int64_t(platform::clock::tz_bias_minutes()) * convert::kTicksPerMinute; }
 
 // `ticks` moved by `delta`, or false when that leaves the range of a file time.
 bool shift(uint64_t ticks, int64_t delta, FILETIME* out) {
@@ -27,9 +27,9 @@ bool shift(uint64_t ticks, int64_t delta, FILETIME* out) {
 
 extern "C" {
 
-DWORD WINAPI GetTickCount(void) { return DWORD(winsim::clock::since_boot_ms()); }  // wraps after 49.7 days
+DWORD WINAPI GetTickCount(void) { return DWORD(platform::clock::since_boot_ms()); }  // wraps after 49.7 days
 
-ULONGLONG WINAPI GetTickCount64(void) { return winsim::clock::since_boot_ms(); }
+ULONGLONG WINAPI GetTickCount64(void) { return platform::clock::since_boot_ms(); }
 
 void WINAPI GetSystemTime(LPSYSTEMTIME out) { convert::to_system_time(now_ticks(), out); }
 
@@ -65,7 +65,7 @@ BOOL WINAPI LocalFileTimeToFileTime(const FILETIME* local, LPFILETIME utc) {
 
 // Counts 100-ns intervals of machine time.
 BOOL WINAPI QueryPerformanceCounter(LARGE_INTEGER* count) {
-  count->QuadPart = winsim::clock::now_ns() / 100;
+  count->QuadPart = platform::clock::now_ns() / 100;
   return TRUE;
 }
 

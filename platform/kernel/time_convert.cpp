@@ -1,6 +1,6 @@
 #include "kernel/time_convert.h"
 
-namespace winsim::time_convert {
+namespace platform::time_convert {
 namespace {
 
 constexpr uint64_t kTicksPerDay = 864000000000ULL;
@@ -76,4 +76,4 @@ int days_in_month(int year, int month) {
 
 int day_of_week(int year, int month, int day) { return int((days_since_1601(year, month, day) + 1) % 7); }
 
-}  // namespace winsim::time_convert
+}  // namespace platform::time_convert

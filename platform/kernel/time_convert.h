@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace winsim::time_convert {
+namespace platform::time_convert {
 
 // FILETIME counts 100-ns intervals since 1601-01-01 UTC; FileTimeToSystemTime takes counts up to this.
 constexpr uint64_t kMaxFileTime = 0x7FFFFFFFFFFFFFFFULL;
@@ -27,4 +27,4 @@ int days_in_month(int year, int month);
 // 0 for Sunday.
 int day_of_week(int year, int month, int day);
 
-}  // namespace winsim::time_convert
+}  // namespace platform::time_convert

@@ -13,14 +13,14 @@
 
 namespace {
 
-namespace convert = winsim::time_convert;
+namespace convert = platform::time_convert;
 
 std::u16string zone_name(int bias_minutes) {
   if (bias_minutes == 0) return u"Coordinated Universal Time";
   int offset = std::abs(bias_minutes);
   char name[16];
   std::snprintf(name, sizeof name, "UTC%c%02d:%02d", bias_minutes < 0 ? '+' : '-', offset / 60, offset % 60);
-  return winsim::text::utf16(name);
+  return platform::text::utf16(name);
 }
 
 void copy_name(const std::u16string& name, WCHAR (&out)[32]) {
@@ -65,7 +65,7 @@ extern "C" {
 
 DWORD WINAPI GetTimeZoneInformation(LPTIME_ZONE_INFORMATION zone) {
   std::memset(zone, 0, sizeof *zone);
-  zone->Bias = winsim::clock::tz_bias_minutes();
+  zone->Bias = platform::clock::tz_bias_minutes();
   std::u16string name = zone_name(zone->Bias);
   copy_name(name, zone->StandardName);
   copy_name(name, zone->DaylightName);

@@ -5,7 +5,7 @@
 
 #include "kernel/clock.h"
 
-namespace winsim::wait {
+namespace platform::wait {
 namespace {
 
 // One per blocked thread, listed while it waits, so that a change wakes only the threads it
@@ -113,4 +113,4 @@ void sleep(DWORD ms) {
   wait_as(waiter, held, ms, false, [] { return false; });
 }
 
-}  // namespace winsim::wait
+}  // namespace platform::wait

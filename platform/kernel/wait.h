@@ -9,7 +9,7 @@
 
 #include "kernel/object.h"
 
-namespace winsim::wait {
+namespace platform::wait {
 
 // Guards the state of every Waitable of the process.
 std::mutex& mutex();
@@ -31,4 +31,4 @@ bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, cons
 // Sleep in machine time.
 void sleep(DWORD ms);
 
-}  // namespace winsim::wait
+}  // namespace platform::wait

@@ -12,9 +12,9 @@
 
 namespace {
 
-std::shared_ptr<winsim::Waitable> waitable(HANDLE h) {
-  if (h == GetCurrentThread()) return winsim::thread::current();
-  return winsim::handles::get_as<winsim::Waitable>(h);
+std::shared_ptr<platform::Waitable> waitable(HANDLE h) {
+  if (h == GetCurrentThread()) return platform::thread::current();
+  return platform::handles::get_as<platform::Waitable>(h);
 }
 
 }  // namespace
@@ -27,7 +27,7 @@ DWORD WINAPI WaitForSingleObject(HANDLE h, DWORD milliseconds) {
     SetLastError(ERROR_INVALID_HANDLE);
     return WAIT_FAILED;
   }
-  return winsim::thread::wait_for({object}, false, milliseconds);
+  return platform::thread::wait_for({object}, false, milliseconds);
 }
 
 DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wait_all, DWORD milliseconds) {
@@ -35,7 +35,7 @@ DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wai
     SetLastError(ERROR_INVALID_PARAMETER);
     return WAIT_FAILED;
   }
-  std::vector<std::shared_ptr<winsim::Waitable>> objects;
+  std::vector<std::shared_ptr<platform::Waitable>> objects;
   for (DWORD i = 0; i < count; ++i) {
     auto object = waitable(handles[i]);
     if (!object) {
@@ -49,14 +49,14 @@ DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wai
     }
     objects.push_back(std::move(object));
   }
-  return winsim::thread::wait_for(objects, wait_all, milliseconds);
+  return platform::thread::wait_for(objects, wait_all, milliseconds);
 }
 
 void WINAPI Sleep(DWORD milliseconds) {
   if (milliseconds == 0)
     sched_yield();  // gives up the rest of the time slice
   else
-    winsim::wait::sleep(milliseconds);
+    platform::wait::sleep(milliseconds);
 }
 
 DWORD WINAPI SleepEx(DWORD milliseconds, BOOL) {

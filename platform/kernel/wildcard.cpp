@@ -5,7 +5,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::files {
+namespace platform::files {
 namespace {
 
 // The pattern in the form the file system matches: the MS-DOS forms of "*", "?" and "." get
@@ -84,4 +84,4 @@ bool wildcard_match(std::u16string_view pattern, std::u16string_view name) {
   return Matcher(to_dos_form(pattern), text::upper(name)).at(0, 0);
 }
 
-}  // namespace winsim::files
+}  // namespace platform::files

@@ -6,9 +6,9 @@
 
 #include <string_view>
 
-namespace winsim::files {
+namespace platform::files {
 
 bool wildcard_match(std::u16string_view pattern, std::u16string_view name);
 bool has_wildcards(std::u16string_view pattern);
 
-}  // namespace winsim::files
+}  // namespace platform::files

@@ -4,7 +4,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::edition {
+namespace platform::edition {
 namespace {
 
 DWORD number(const std::string& key, DWORD fallback) {
@@ -36,4 +36,4 @@ Edition current() {
   return e;
 }
 
-}  // namespace winsim::edition
+}  // namespace platform::edition

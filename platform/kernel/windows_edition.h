@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace winsim::edition {
+namespace platform::edition {
 
 struct Edition {
   DWORD major = 6;
@@ -21,4 +21,4 @@ struct Edition {
 // windows_product_type (workstation, server, domain_controller) and windows_server_r2 (0, 1).
 Edition current();
 
-}  // namespace winsim::edition
+}  // namespace platform::edition

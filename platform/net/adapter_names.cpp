@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace winsim::net {
+namespace platform::net {
 
 std::string adapter_guid(uint32_t index) {
   char buffer[40];
@@ -12,4 +12,4 @@ std::string adapter_guid(uint32_t index) {
 
 std::string device_name(uint32_t index) { return "\\DEVICE\\TCPIP_" + adapter_guid(index); }
 
-}  // namespace winsim::net
+}  // namespace platform::net

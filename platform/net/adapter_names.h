@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <string>
 
-namespace winsim::net {
+namespace platform::net {
 
 // "{xxxxxxxx-xxxx-xxxx-xxxx-xxxxxxxxxxxx}", the same for an index on every call.
 std::string adapter_guid(uint32_t index);
 // "\DEVICE\TCPIP_{...}".
 std::string device_name(uint32_t index);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -8,8 +8,8 @@
 #include "net/address.h"
 #include "net/interfaces.h"
 
-using namespace winsim;
-using namespace winsim::net;
+using namespace platform;
+using namespace platform::net;
 
 namespace {
 

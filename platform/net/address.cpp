@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace winsim::net {
+namespace platform::net {
 
 std::string dotted(uint32_t address) {
   uint32_t n = numeric(address);
@@ -38,4 +38,4 @@ int prefix_length(uint32_t mask) { return std::popcount(mask); }
 
 bool is_loopback(uint32_t address) { return (numeric(address) >> 24) == 127; }
 
-}  // namespace winsim::net
+}  // namespace platform::net

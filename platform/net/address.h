@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-namespace winsim::net {
+namespace platform::net {
 
 // Between network order and the host's numeric order (for masks, prefixes, sorting).
 constexpr uint32_t swap_order(uint32_t value) {
@@ -39,4 +39,4 @@ inline bool on_network(uint32_t address, uint32_t network_address, uint32_t mask
   return (address & mask) == (network_address & mask);
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -7,8 +7,8 @@
 #include "net/interfaces.h"
 #include "net/table_out.h"
 
-using namespace winsim;
-using namespace winsim::net;
+using namespace platform;
+using namespace platform::net;
 
 namespace {
 

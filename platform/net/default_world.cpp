@@ -3,7 +3,7 @@
 #include "kernel/machine.h"
 #include "net/world_text.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 constexpr char kDefaultWorld[] = R"(
@@ -43,4 +43,4 @@ void install_default_world() {
   store_world(default_world());
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -3,10 +3,10 @@
 
 #include "net/world_store.h"
 
-namespace winsim::net {
+namespace platform::net {
 
 World default_world();
 // Stores the default world in a machine that has none yet (machine creation).
 void install_default_world();
 
-}  // namespace winsim::net
+}  // namespace platform::net

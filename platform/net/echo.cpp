@@ -4,7 +4,7 @@
 #include "net/routing.h"
 #include "net/world.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 EchoOutcome answer(std::optional<int> round_trip) {
@@ -36,4 +36,4 @@ EchoOutcome echo(uint32_t destination) {
   return answer(round_trip_ms(hop->next_hop, destination));
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-namespace winsim::net {
+namespace platform::net {
 
 struct EchoOutcome {
   enum Kind { reply, lost, no_route } kind;
@@ -14,4 +14,4 @@ struct EchoOutcome {
 // inside the tunnel, through the route to the connection's server.
 EchoOutcome echo(uint32_t destination);
 
-}  // namespace winsim::net
+}  // namespace platform::net

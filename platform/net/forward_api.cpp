@@ -11,8 +11,8 @@
 #include "net/route_table.h"
 #include "net/table_out.h"
 
-using namespace winsim;
-using namespace winsim::net;
+using namespace platform;
+using namespace platform::net;
 
 namespace {
 

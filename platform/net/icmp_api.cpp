@@ -10,7 +10,7 @@
 #include "kernel/wait.h"
 #include "net/echo.h"
 
-using namespace winsim;
+using namespace platform;
 
 namespace {
 

@@ -60,19 +60,19 @@ u_long WSAAPI winsim_inet_addr(const char* cp) {
   if (parts[count - 1] > kLastLimit[count - 1]) return INADDR_NONE;
   uint32_t value = uint32_t(parts[count - 1]);
   for (int i = 0; i + 1 < count; ++i) value |= uint32_t(parts[i]) << (24 - 8 * i);
-  return winsim::net::from_numeric(value);
+  return platform::net::from_numeric(value);
 }
 
 // The thread's own buffer, overwritten by its next call.
 char* WSAAPI winsim_inet_ntoa(struct in_addr in) {
   thread_local char buffer[16];
-  std::snprintf(buffer, sizeof buffer, "%s", winsim::net::dotted(in.S_un.S_addr).c_str());
+  std::snprintf(buffer, sizeof buffer, "%s", platform::net::dotted(in.S_un.S_addr).c_str());
   return buffer;
 }
 
 u_short WSAAPI winsim_htons(u_short hostshort) { return u_short((hostshort >> 8) | (hostshort << 8)); }
-u_long WSAAPI winsim_htonl(u_long hostlong) { return winsim::net::from_numeric(uint32_t(hostlong)); }
+u_long WSAAPI winsim_htonl(u_long hostlong) { return platform::net::from_numeric(uint32_t(hostlong)); }
 u_short WSAAPI winsim_ntohs(u_short netshort) { return winsim_htons(netshort); }
-u_long WSAAPI winsim_ntohl(u_long netlong) { return winsim::net::numeric(uint32_t(netlong)); }
+u_long WSAAPI winsim_ntohl(u_long netlong) { return platform::net::numeric(uint32_t(netlong)); }
 
 }  // extern "C"

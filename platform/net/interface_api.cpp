@@ -10,8 +10,8 @@
 #include "net/interface_entry.h"
 #include "net/interfaces.h"
 
-using namespace winsim;
-using namespace winsim::net;
+using namespace platform;
+using namespace platform::net;
 
 namespace {
 
@@ -40,7 +40,7 @@ DWORD mtu(InterfaceKind kind) {
 
 }  // namespace
 
-namespace winsim::net {
+namespace platform::net {
 
 DWORD WINAPI get_ip_interface_entry(PMIB_IPINTERFACE_ROW row) {
   if (!row || (row->Family != AF_INET && row->Family != AF_INET6)) return ERROR_INVALID_PARAMETER;
@@ -75,7 +75,7 @@ DWORD WINAPI get_ip_interface_entry(PMIB_IPINTERFACE_ROW row) {
   return NO_ERROR;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net
 
 extern "C" DWORD WINAPI GetIfEntry(PMIB_IFROW pIfRow) {
   if (!pIfRow) return ERROR_INVALID_PARAMETER;

@@ -4,8 +4,8 @@
 
 #include <netioapi.h>
 
-namespace winsim::net {
+namespace platform::net {
 
 DWORD WINAPI get_ip_interface_entry(PMIB_IPINTERFACE_ROW row);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -6,7 +6,7 @@
 #include "net/address.h"
 #include "net/world.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 Interface loopback() {
@@ -62,4 +62,4 @@ bool is_local_address(uint32_t address) {
   return false;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

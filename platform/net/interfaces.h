@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::net {
+namespace platform::net {
 
 enum class InterfaceKind { loopback, ethernet, ppp };
 
@@ -48,4 +48,4 @@ struct PppConnection {
 };
 std::vector<PppConnection> ppp_connections();
 
-}  // namespace winsim::net
+}  // namespace platform::net

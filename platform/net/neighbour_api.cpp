@@ -11,8 +11,8 @@
 #include "net/table_out.h"
 #include "net/world.h"
 
-using namespace winsim;
-using namespace winsim::net;
+using namespace platform;
+using namespace platform::net;
 
 namespace {
 

@@ -34,15 +34,15 @@ hostent* fail(int error) {
 }  // namespace
 
 extern "C" hostent* WSAAPI winsim_gethostbyname(const char* name) {
-  if (!winsim::net::winsock_started()) return fail(WSANOTINITIALISED);
+  if (!platform::net::winsock_started()) return fail(WSANOTINITIALISED);
   if (!name) return fail(WSAEFAULT);
   std::string text = name;
   // A dotted address stands for itself, as Windows answers it without asking anyone.
   u_long numeric = winsim_inet_addr(name);
   if (numeric != INADDR_NONE || text == "255.255.255.255") return fill(text, uint32_t(numeric));
   if (text.size() > 1 && text.back() == '.') text.pop_back();  // the root of a fully qualified name
-  for (const winsim::net::Host& host : winsim::net::hosts()) {
-    if (!winsim::net::same_name(host.name, text)) continue;
+  for (const platform::net::Host& host : platform::net::hosts()) {
+    if (!platform::net::same_name(host.name, text)) continue;
     return host.address ? fill(host.name, host.address) : fail(WSANO_DATA);
   }
   return fail(WSAHOST_NOT_FOUND);

@@ -7,7 +7,7 @@
 #include "net/address.h"
 #include "net/interfaces.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 // Windows adds this to the interface metric for the rows of the interface's own addresses.
@@ -64,4 +64,4 @@ std::vector<RouteRow> route_rows() {
   return rows;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <vector>
 
-namespace winsim::net {
+namespace platform::net {
 
 struct RouteRow {
   uint32_t destination, mask, next_hop, if_index;
@@ -18,4 +18,4 @@ struct RouteRow {
 
 std::vector<RouteRow> route_rows();
 
-}  // namespace winsim::net
+}  // namespace platform::net

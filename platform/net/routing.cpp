@@ -9,7 +9,7 @@
 #include "net/route_table.h"
 #include "net/world.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 // A neighbour on a local network that no link of the world describes answers this fast.
@@ -76,4 +76,4 @@ std::optional<int> round_trip_ms(uint32_t next_hop, uint32_t destination) {
   return delay;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

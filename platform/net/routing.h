@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace winsim::net {
+namespace platform::net {
 
 // The route the table chooses for a destination: longest prefix, then lowest metric. For a
 // destination on a local network (an on-link row), next_hop is the destination itself.
@@ -24,4 +24,4 @@ std::optional<int> path_delay_ms(uint32_t next_hop, uint32_t destination);
 // loss percentage may draw it lost.
 std::optional<int> round_trip_ms(uint32_t next_hop, uint32_t destination);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::net {
+namespace platform::net {
 
 // Copies the rows when *size holds them; otherwise sets *size to what they need and gives
 // ERROR_INSUFFICIENT_BUFFER. A null `size` is ERROR_INVALID_PARAMETER.
@@ -31,4 +31,4 @@ void sort_rows(std::vector<Row>& rows, Key key) {
   std::stable_sort(rows.begin(), rows.end(), [&](const Row& a, const Row& b) { return key(a) < key(b); });
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -16,14 +16,14 @@ constexpr WORD kHighestVersion = MAKEWORD(2, 2);
 
 }  // namespace
 
-namespace winsim::net {
+namespace platform::net {
 
 bool winsock_started() {
   std::lock_guard held(g_lock);
   return g_starts > 0;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net
 
 extern "C" {
 

@@ -1,8 +1,8 @@
 // Whether the process has started Windows Sockets (WSAStartup more often than WSACleanup).
 #pragma once
 
-namespace winsim::net {
+namespace platform::net {
 
 bool winsock_started();
 
-}  // namespace winsim::net
+}  // namespace platform::net

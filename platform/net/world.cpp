@@ -7,7 +7,7 @@
 #include "kernel/text.h"
 #include "services/builtin_services.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 using machine::Statement;
@@ -98,4 +98,4 @@ std::optional<uint32_t> resolve(std::string_view name) {
   return std::nullopt;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

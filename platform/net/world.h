@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-namespace winsim::net {
+namespace platform::net {
 
 // Addresses are in network byte order (see net/address.h).
 struct Adapter {
@@ -70,4 +70,4 @@ std::vector<Link> links();
 // Host names, then VPN server host names; nothing for an unknown name or one without an address.
 std::optional<uint32_t> resolve(std::string_view name);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -5,7 +5,7 @@
 
 #include "net/address.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 constexpr uint32_t kFirstAdapterIndex = 11;  // where Windows puts its first network adapter
@@ -307,4 +307,4 @@ void apply_statement(World& world, const std::vector<std::string>& words) {
   throw WorldError("'" + words[0] + "' is not a statement (adapter, router, host, vpn, account, link, remote-access)");
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

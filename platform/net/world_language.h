@@ -17,7 +17,7 @@
 
 #include "net/world_store.h"
 
-namespace winsim::net {
+namespace platform::net {
 
 struct WorldError : std::runtime_error {
   using std::runtime_error::runtime_error;
@@ -26,4 +26,4 @@ struct WorldError : std::runtime_error {
 // Throws WorldError naming the statement and what is wrong with it; `world` is then unchanged.
 void apply_statement(World& world, const std::vector<std::string>& words);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -4,7 +4,7 @@
 #include "kernel/machine_signal.h"
 #include "services/builtin_services.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 using machine::Statement;
@@ -88,4 +88,4 @@ void change_world(const std::function<void(World&)>& change) {
   machine_signal::bump("world");
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -7,7 +7,7 @@
 
 #include "net/world.h"
 
-namespace winsim::net {
+namespace platform::net {
 
 struct World {
   std::vector<Adapter> adapters;
@@ -24,4 +24,4 @@ World load_world();
 void store_world(const World& world);
 void change_world(const std::function<void(World&)>& change);
 
-}  // namespace winsim::net
+}  // namespace platform::net

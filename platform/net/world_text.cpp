@@ -4,7 +4,7 @@
 
 #include "net/address.h"
 
-namespace winsim::net {
+namespace platform::net {
 namespace {
 
 bool blank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
@@ -104,4 +104,4 @@ std::string format_world(const World& world) {
   return out;
 }
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -9,7 +9,7 @@
 
 #include "net/world_language.h"
 
-namespace winsim::net {
+namespace platform::net {
 
 // Throws WorldError for a quote left open.
 std::vector<std::string> split_words(std::string_view line);
@@ -18,4 +18,4 @@ World parse_world(std::string_view text);
 // The world as a world file that parse_world reads back to the same world.
 std::string format_world(const World& world);
 
-}  // namespace winsim::net
+}  // namespace platform::net

@@ -8,7 +8,7 @@
 
 #include "kernel/out_buffer.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 using Arg = std::optional<std::u16string>;
 
@@ -16,4 +16,4 @@ inline Arg arg(LPCSTR s) { return s ? Arg(out::in(s)) : std::nullopt; }
 inline Arg arg(LPCWSTR s) { return s ? Arg(out::in(s)) : std::nullopt; }
 inline const std::u16string* ptr(const Arg& a) { return a ? &*a : nullptr; }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

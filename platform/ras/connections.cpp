@@ -8,7 +8,7 @@
 #include "kernel/text.h"
 #include "ras/server_path.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 constexpr char kHandleCounter[] = "ras_last_handle";
@@ -100,4 +100,4 @@ bool end_connection(uint64_t id) {
   return ended;
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::ras {
+namespace platform::ras {
 
 struct Connection {
   uint64_t id = 0;  // the HRASCONN value
@@ -44,4 +44,4 @@ void add_connection(const Connection& connection);
 // Ends a connection; false when there was none of that id.
 bool end_connection(uint64_t id);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -6,7 +6,7 @@
 #include "kernel/text.h"
 #include "ras/phonebooks.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 std::string key(std::u16string_view s) { return text::utf8(text::upper(s)); }
@@ -66,4 +66,4 @@ Credentials effective_credentials(const std::u16string& phonebook, std::u16strin
   return result;
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

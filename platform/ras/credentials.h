@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace winsim::ras {
+namespace platform::ras {
 
 struct Credentials {
   std::u16string user_name, password, domain, preshared_key;
@@ -30,4 +30,4 @@ Credentials effective_credentials(const std::u16string& phonebook, std::u16strin
 // RasSetCredentials it stands for the stored one.
 inline constexpr char16_t kPasswordHandle[] = u"****************";
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

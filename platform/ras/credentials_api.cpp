@@ -10,7 +10,7 @@
 #include "ras/record_sizes.h"
 #include "ras/record_text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 template <class Record>
@@ -71,28 +71,28 @@ DWORD get_dial_params(const Arg& phonebook, Record* params, BOOL* password_store
 }
 
 }  // namespace
-}  // namespace winsim::ras
+}  // namespace platform::ras
 
-using winsim::ras::arg;
+using platform::ras::arg;
 
 extern "C" {
 
 DWORD WINAPI RasSetCredentialsA(LPCSTR lpszPhonebook, LPCSTR lpszEntry, LPRASCREDENTIALSA lpCredentials,
                                 BOOL fClearCredentials) {
-  return winsim::ras::set_credentials(arg(lpszPhonebook), arg(lpszEntry), lpCredentials, fClearCredentials);
+  return platform::ras::set_credentials(arg(lpszPhonebook), arg(lpszEntry), lpCredentials, fClearCredentials);
 }
 
 DWORD WINAPI RasSetCredentialsW(LPCWSTR lpszPhonebook, LPCWSTR lpszEntry, LPRASCREDENTIALSW lpCredentials,
                                 BOOL fClearCredentials) {
-  return winsim::ras::set_credentials(arg(lpszPhonebook), arg(lpszEntry), lpCredentials, fClearCredentials);
+  return platform::ras::set_credentials(arg(lpszPhonebook), arg(lpszEntry), lpCredentials, fClearCredentials);
 }
 
 DWORD WINAPI RasGetEntryDialParamsA(LPCSTR lpszPhonebook, LPRASDIALPARAMSA lprasdialparams, LPBOOL lpfPassword) {
-  return winsim::ras::get_dial_params(arg(lpszPhonebook), lprasdialparams, lpfPassword);
+  return platform::ras::get_dial_params(arg(lpszPhonebook), lprasdialparams, lpfPassword);
 }
 
 DWORD WINAPI RasGetEntryDialParamsW(LPCWSTR lpszPhonebook, LPRASDIALPARAMSW lprasdialparams, LPBOOL lpfPassword) {
-  return winsim::ras::get_dial_params(arg(lpszPhonebook), lprasdialparams, lpfPassword);
+  return platform::ras::get_dial_params(arg(lpszPhonebook), lprasdialparams, lpfPassword);
 }
 
 }  // extern "C"

@@ -11,7 +11,7 @@
 #include "ras/record_sizes.h"
 #include "ras/record_text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 // The password to authenticate with: the stored one when the caller passes its handle.
@@ -54,25 +54,25 @@ DWORD hang_up(HRASCONN connection) {
 }
 
 }  // namespace
-}  // namespace winsim::ras
+}  // namespace platform::ras
 
-using winsim::ras::arg;
+using platform::ras::arg;
 
 extern "C" {
 
 DWORD WINAPI RasDialA(LPRASDIALEXTENSIONS lpRasDialExtensions, LPCSTR lpszPhonebook, LPRASDIALPARAMSA lpRasDialParams,
                       DWORD, LPVOID lpvNotifier, LPHRASCONN lphRasConn) {
-  return winsim::ras::dial_entry(lpRasDialExtensions, arg(lpszPhonebook), lpRasDialParams, lpvNotifier,
+  return platform::ras::dial_entry(lpRasDialExtensions, arg(lpszPhonebook), lpRasDialParams, lpvNotifier,
                                  lphRasConn);
 }
 
 DWORD WINAPI RasDialW(LPRASDIALEXTENSIONS lpRasDialExtensions, LPCWSTR lpszPhonebook, LPRASDIALPARAMSW lpRasDialParams,
                       DWORD, LPVOID lpvNotifier, LPHRASCONN lphRasConn) {
-  return winsim::ras::dial_entry(lpRasDialExtensions, arg(lpszPhonebook), lpRasDialParams, lpvNotifier,
+  return platform::ras::dial_entry(lpRasDialExtensions, arg(lpszPhonebook), lpRasDialParams, lpvNotifier,
                                  lphRasConn);
 }
 
-DWORD WINAPI RasHangUpA(HRASCONN hrasconn) { return winsim::ras::hang_up(hrasconn); }
-DWORD WINAPI RasHangUpW(HRASCONN hrasconn) { return winsim::ras::hang_up(hrasconn); }
+DWORD WINAPI RasHangUpA(HRASCONN hrasconn) { return platform::ras::hang_up(hrasconn); }
+DWORD WINAPI RasHangUpW(HRASCONN hrasconn) { return platform::ras::hang_up(hrasconn); }
 
 }  // extern "C"

@@ -17,7 +17,7 @@
 #include "ras/entry_record.h"
 #include "ras/server_path.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 // The PPP interface of a connection gets an index of its own, apart from the adapters'.
@@ -142,4 +142,4 @@ DWORD dial(const DialRequest& request, uint64_t handle, uint64_t* connected) {
   return ERROR_SUCCESS;
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

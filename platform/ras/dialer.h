@@ -18,7 +18,7 @@
 
 #include "ras/phonebooks.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 constexpr DWORD kNoAnswerTimeoutMs = 30000;
 
@@ -33,4 +33,4 @@ struct DialRequest {
 // existing one, or `handle`).
 DWORD dial(const DialRequest& request, uint64_t handle, uint64_t* connected);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

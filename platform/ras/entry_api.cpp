@@ -15,7 +15,7 @@
 #include "ras/record_array.h"
 #include "ras/record_text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 struct NamedEntry {
@@ -104,50 +104,50 @@ DWORD delete_entry(const Arg& phonebook, const Arg& name) {
 }
 
 }  // namespace
-}  // namespace winsim::ras
+}  // namespace platform::ras
 
-using winsim::ras::arg;
+using platform::ras::arg;
 
 extern "C" {
 
 DWORD WINAPI RasEnumEntriesA(LPCSTR reserved, LPCSTR lpszPhonebook, LPRASENTRYNAMEA lprasentryname, LPDWORD lpcb,
                              LPDWORD lpcEntries) {
-  return winsim::ras::enum_entries(arg(reserved), arg(lpszPhonebook), lprasentryname, lpcb, lpcEntries);
+  return platform::ras::enum_entries(arg(reserved), arg(lpszPhonebook), lprasentryname, lpcb, lpcEntries);
 }
 
 DWORD WINAPI RasEnumEntriesW(LPCWSTR reserved, LPCWSTR lpszPhonebook, LPRASENTRYNAMEW lprasentryname, LPDWORD lpcb,
                              LPDWORD lpcEntries) {
-  return winsim::ras::enum_entries(arg(reserved), arg(lpszPhonebook), lprasentryname, lpcb, lpcEntries);
+  return platform::ras::enum_entries(arg(reserved), arg(lpszPhonebook), lprasentryname, lpcb, lpcEntries);
 }
 
 DWORD WINAPI RasGetEntryPropertiesA(LPCSTR lpszPhonebook, LPCSTR lpszEntry, LPRASENTRYA lpRasEntry,
                                     LPDWORD lpdwEntryInfoSize, LPBYTE, LPDWORD lpdwDeviceInfoSize) {
-  return winsim::ras::get_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, lpdwEntryInfoSize,
+  return platform::ras::get_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, lpdwEntryInfoSize,
                                            lpdwDeviceInfoSize);
 }
 
 DWORD WINAPI RasGetEntryPropertiesW(LPCWSTR lpszPhonebook, LPCWSTR lpszEntry, LPRASENTRYW lpRasEntry,
                                     LPDWORD lpdwEntryInfoSize, LPBYTE, LPDWORD lpdwDeviceInfoSize) {
-  return winsim::ras::get_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, lpdwEntryInfoSize,
+  return platform::ras::get_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, lpdwEntryInfoSize,
                                            lpdwDeviceInfoSize);
 }
 
 DWORD WINAPI RasSetEntryPropertiesA(LPCSTR lpszPhonebook, LPCSTR lpszEntry, LPRASENTRYA lpRasEntry,
                                     DWORD dwEntryInfoSize, LPBYTE, DWORD) {
-  return winsim::ras::set_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, dwEntryInfoSize);
+  return platform::ras::set_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, dwEntryInfoSize);
 }
 
 DWORD WINAPI RasSetEntryPropertiesW(LPCWSTR lpszPhonebook, LPCWSTR lpszEntry, LPRASENTRYW lpRasEntry,
                                     DWORD dwEntryInfoSize, LPBYTE, DWORD) {
-  return winsim::ras::set_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, dwEntryInfoSize);
+  return platform::ras::set_entry_properties(arg(lpszPhonebook), arg(lpszEntry), lpRasEntry, dwEntryInfoSize);
 }
 
 DWORD WINAPI RasDeleteEntryA(LPCSTR lpszPhonebook, LPCSTR lpszEntry) {
-  return winsim::ras::delete_entry(arg(lpszPhonebook), arg(lpszEntry));
+  return platform::ras::delete_entry(arg(lpszPhonebook), arg(lpszEntry));
 }
 
 DWORD WINAPI RasDeleteEntryW(LPCWSTR lpszPhonebook, LPCWSTR lpszEntry) {
-  return winsim::ras::delete_entry(arg(lpszPhonebook), arg(lpszEntry));
+  return platform::ras::delete_entry(arg(lpszPhonebook), arg(lpszEntry));
 }
 
 }  // extern "C"

@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 bool alphanumeric(char16_t c) {
@@ -22,4 +22,4 @@ bool valid_entry_name(std::u16string_view name) {
   return std::any_of(name.begin(), name.end(), alphanumeric);
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

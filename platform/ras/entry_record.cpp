@@ -8,7 +8,7 @@
 #include "ras/record_sizes.h"
 #include "ras/record_text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 constexpr char16_t kGuidKey[] = u"Guid";
@@ -251,4 +251,4 @@ DWORD entry_vpn_strategy(const PhonebookEntry& entry) { return number_or(entry, 
 
 bool entry_uses_preshared_key(const PhonebookEntry& entry) { return number_or(entry, kPresharedKeyKey, 0) != 0; }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -8,7 +8,7 @@
 
 #include "ras/phonebook_file.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 // Fills the members that `record.dwSize` covers (dwSize itself stays), guidId with `guid`.
 template <class Entry>
@@ -33,4 +33,4 @@ std::u16string entry_device_name(const PhonebookEntry& entry);
 DWORD entry_vpn_strategy(const PhonebookEntry& entry);
 bool entry_uses_preshared_key(const PhonebookEntry& entry);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -12,16 +12,16 @@ namespace {
 
 template <class Unit>
 DWORD copy_text(UINT code, Unit* buffer, DWORD size, std::basic_string<Unit> (*convert)(const char*)) {
-  const char* text = winsim::ras::error_text(code);
+  const char* text = platform::ras::error_text(code);
   if (!text || !buffer) return ERROR_INVALID_PARAMETER;
   std::basic_string<Unit> converted = convert(text);
   if (size <= converted.size()) return ERROR_INSUFFICIENT_BUFFER;
-  winsim::out::truncated<Unit>(converted, buffer, size);
+  platform::out::truncated<Unit>(converted, buffer, size);
   return ERROR_SUCCESS;
 }
 
 std::string as_ansi(const char* text) { return text; }
-std::u16string as_wide(const char* text) { return winsim::text::utf16(text); }
+std::u16string as_wide(const char* text) { return platform::text::utf16(text); }
 
 }  // namespace
 

@@ -3,7 +3,7 @@
 
 #include <iterator>
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 constexpr const char* kTexts[] = {
@@ -224,4 +224,4 @@ const char* error_text(unsigned code) {
   return kTexts[code - kFirstErrorWithText];
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -1,7 +1,7 @@
 // The English text of each RAS error code that RasGetErrorString knows.
 #pragma once
 
-namespace winsim::ras {
+namespace platform::ras {
 
 constexpr unsigned kFirstErrorWithText = 600;
 constexpr unsigned kLastErrorWithText = 805;
@@ -9,4 +9,4 @@ constexpr unsigned kLastErrorWithText = 805;
 // Null outside 600..805.
 const char* error_text(unsigned code);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -18,7 +18,7 @@
 #include "kernel/machine_signal.h"
 #include "ras/connections.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 constexpr uint64_t kAnyConnection = 0;
@@ -123,16 +123,16 @@ DWORD arm(HRASCONN connection, HANDLE event_handle, DWORD flags) {
 }
 
 }  // namespace
-}  // namespace winsim::ras
+}  // namespace platform::ras
 
 extern "C" {
 
 DWORD WINAPI RasConnectionNotificationA(HRASCONN hrasconn, HANDLE hEvent, DWORD dwFlags) {
-  return winsim::ras::arm(hrasconn, hEvent, dwFlags);
+  return platform::ras::arm(hrasconn, hEvent, dwFlags);
 }
 
 DWORD WINAPI RasConnectionNotificationW(HRASCONN hrasconn, HANDLE hEvent, DWORD dwFlags) {
-  return winsim::ras::arm(hrasconn, hEvent, dwFlags);
+  return platform::ras::arm(hrasconn, hEvent, dwFlags);
 }
 
 }  // extern "C"

@@ -5,7 +5,7 @@
 #include "kernel/text.h"
 #include "ras/entry_name.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 std::u16string_view trim(std::u16string_view s) {
@@ -84,4 +84,4 @@ std::string format_phonebook(const std::vector<PhonebookEntry>& entries) {
   return text::utf8(out);
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

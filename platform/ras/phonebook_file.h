@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-namespace winsim::ras {
+namespace platform::ras {
 
 struct PhonebookEntry {
   std::u16string name;
@@ -26,4 +26,4 @@ struct PhonebookEntry {
 std::vector<PhonebookEntry> parse_phonebook(std::string_view file_text);
 std::string format_phonebook(const std::vector<PhonebookEntry>& entries);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -11,7 +11,7 @@
 #include "kernel/paths.h"
 #include "kernel/text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 constexpr char16_t kAllUsersProfile[] = u"C:\\ProgramData\\";
@@ -96,4 +96,4 @@ DWORD change_phonebook(const std::u16string& phonebook,
   return ERROR_SUCCESS;
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -18,7 +18,7 @@
 
 #include "ras/phonebook_file.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 std::u16string current_user();
 std::u16string all_users_phonebook();
@@ -45,4 +45,4 @@ std::optional<Located> find_entry(const std::vector<std::u16string>& phonebooks,
 DWORD change_phonebook(const std::u16string& phonebook,
                        const std::function<DWORD(std::vector<PhonebookEntry>& entries)>& change);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -11,7 +11,7 @@
 
 #include "ras/record_sizes.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 // `fill(record, item)` writes one record whose dwSize is set and whose other bytes are zero.
 template <class Record, class Item, class Fill>
@@ -46,4 +46,4 @@ DWORD fill_records(Record* buffer, DWORD* buffer_size, DWORD* count, const std::
   return ERROR_SUCCESS;
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

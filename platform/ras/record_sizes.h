@@ -10,7 +10,7 @@
 #include <concepts>
 #include <cstddef>
 
-namespace winsim::ras {
+namespace platform::ras {
 
 // Where `member` of `type` ends: the bytes a record must have to hold it.
 #define WINSIM_END_OF(type, member) (offsetof(type, member) + sizeof(((type*)nullptr)->member))
@@ -20,7 +20,7 @@ constexpr DWORD padded_size(size_t size, size_t alignment) {
 }
 
 // The size of the version of `type` whose last member is `member`.
-#define WINSIM_SIZE_THROUGH(type, member) ::winsim::ras::padded_size(WINSIM_END_OF(type, member), alignof(type))
+#define WINSIM_SIZE_THROUGH(type, member) ::platform::ras::padded_size(WINSIM_END_OF(type, member), alignof(type))
 
 // Whether a record of `size` bytes holds `member`. Computed from the layout, never from the
 // member's address: the records are packed, and their 8-byte members may be misaligned.
@@ -65,4 +65,4 @@ bool known_size(DWORD size) {
   return std::find(std::begin(known), std::end(known), size) != std::end(known);
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

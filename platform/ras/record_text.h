@@ -10,7 +10,7 @@
 #include "kernel/out_buffer.h"
 #include "kernel/text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 // Stores as much of `s` as fits, always NUL-terminated.
 template <size_t N>
@@ -35,4 +35,4 @@ std::u16string get(const WCHAR (&field)[N]) {
   return text::from_wide(field, n);
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

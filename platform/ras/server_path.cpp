@@ -3,7 +3,7 @@
 #include "net/routing.h"
 #include "net/world.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 
 std::optional<ServerPath> server_path(uint32_t server_address) {
   auto server = net::vpn_server_at(server_address);
@@ -15,4 +15,4 @@ std::optional<ServerPath> server_path(uint32_t server_address) {
   return ServerPath{hop->next_hop, *delay};
 }
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

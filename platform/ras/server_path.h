@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <optional>
 
-namespace winsim::ras {
+namespace platform::ras {
 
 struct ServerPath {
   uint32_t next_hop = 0;  // network byte order
@@ -16,4 +16,4 @@ struct ServerPath {
 // tunnel (its protocols retransmit), so the answer does not depend on a loss draw.
 std::optional<ServerPath> server_path(uint32_t server_address);
 
-}  // namespace winsim::ras
+}  // namespace platform::ras

@@ -12,7 +12,7 @@
 #include "ras/record_sizes.h"
 #include "ras/record_text.h"
 
-namespace winsim::ras {
+namespace platform::ras {
 namespace {
 
 // The logon session every connection of the machine's one interactive user belongs to.
@@ -74,32 +74,32 @@ DWORD get_projection(HRASCONN handle, RASPROJECTION projection, void* buffer, DW
 }
 
 }  // namespace
-}  // namespace winsim::ras
+}  // namespace platform::ras
 
 extern "C" {
 
 DWORD WINAPI RasEnumConnectionsA(LPRASCONNA lprasconn, LPDWORD lpcb, LPDWORD lpcConnections) {
-  return winsim::ras::enum_connections(lprasconn, lpcb, lpcConnections);
+  return platform::ras::enum_connections(lprasconn, lpcb, lpcConnections);
 }
 
 DWORD WINAPI RasEnumConnectionsW(LPRASCONNW lprasconn, LPDWORD lpcb, LPDWORD lpcConnections) {
-  return winsim::ras::enum_connections(lprasconn, lpcb, lpcConnections);
+  return platform::ras::enum_connections(lprasconn, lpcb, lpcConnections);
 }
 
 DWORD WINAPI RasGetConnectStatusA(HRASCONN hrasconn, LPRASCONNSTATUSA lprasconnstatus) {
-  return winsim::ras::get_connect_status(hrasconn, lprasconnstatus);
+  return platform::ras::get_connect_status(hrasconn, lprasconnstatus);
 }
 
 DWORD WINAPI RasGetConnectStatusW(HRASCONN hrasconn, LPRASCONNSTATUSW lprasconnstatus) {
-  return winsim::ras::get_connect_status(hrasconn, lprasconnstatus);
+  return platform::ras::get_connect_status(hrasconn, lprasconnstatus);
 }
 
 DWORD WINAPI RasGetProjectionInfoA(HRASCONN hrasconn, RASPROJECTION rasprojection, LPVOID lpprojection, LPDWORD lpcb) {
-  return winsim::ras::get_projection<RASPPPIPA>(hrasconn, rasprojection, lpprojection, lpcb);
+  return platform::ras::get_projection<RASPPPIPA>(hrasconn, rasprojection, lpprojection, lpcb);
 }
 
 DWORD WINAPI RasGetProjectionInfoW(HRASCONN hrasconn, RASPROJECTION rasprojection, LPVOID lpprojection, LPDWORD lpcb) {
-  return winsim::ras::get_projection<RASPPPIPW>(hrasconn, rasprojection, lpprojection, lpcb);
+  return platform::ras::get_projection<RASPPPIPW>(hrasconn, rasprojection, lpprojection, lpcb);
 }
 
 }  // extern "C"

@@ -6,7 +6,7 @@
 #include "registry/store.h"
 #include "registry/transfer.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 bool is_root(KeyId key) { return key <= kUsers; }
@@ -46,9 +46,9 @@ LONG delete_tree(HKEY handle, const std::u16string& path) {
 }
 
 }  // namespace
-}  // namespace winsim::registry
+}  // namespace platform::registry
 
-using namespace winsim::registry;
+using namespace platform::registry;
 
 extern "C" {
 

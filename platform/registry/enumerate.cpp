@@ -7,7 +7,7 @@
 #include "registry/store.h"
 #include "registry/transfer.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 template <class Char>
@@ -40,9 +40,9 @@ LONG enum_value(HKEY handle, DWORD index, Char* name, LPDWORD chars, LPDWORD res
 }
 
 }  // namespace
-}  // namespace winsim::registry
+}  // namespace platform::registry
 
-using namespace winsim::registry;
+using namespace platform::registry;
 
 extern "C" {
 

@@ -6,7 +6,7 @@
 #include "kernel/handles.h"
 #include "kernel/object.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 class KeyObject : public Object {
@@ -61,4 +61,4 @@ bool close_handle(HKEY handle) {
   return handles::get_as<KeyObject>(h) && handles::close(h);
 }
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

@@ -5,7 +5,7 @@
 
 #include "registry/store.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 
 // Resolves a key handle for an operation that needs `rights`: ERROR_INVALID_HANDLE for no key,
 // ERROR_ACCESS_DENIED when the handle was opened without them, ERROR_KEY_DELETED when the key
@@ -18,4 +18,4 @@ HKEY open_handle(KeyId key, REGSAM desired);
 bool close_handle(HKEY handle);
 bool is_predefined(HKEY handle);
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

@@ -6,7 +6,7 @@
 #include "registry/store.h"
 #include "registry/transfer.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 LONG open_key(HKEY parent, const std::u16string& path, REGSAM desired, PHKEY result) {
@@ -55,9 +55,9 @@ LONG create_key(HKEY parent, const std::u16string& path, REGSAM desired, PHKEY r
 }
 
 }  // namespace
-}  // namespace winsim::registry
+}  // namespace platform::registry
 
-using namespace winsim::registry;
+using namespace platform::registry;
 
 extern "C" {
 

@@ -5,7 +5,7 @@
 #include "registry/store.h"
 #include "registry/transfer.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 void put(LPDWORD out, DWORD value) {
@@ -33,9 +33,9 @@ LONG query_info(HKEY handle, Char* class_name, LPDWORD class_chars, LPDWORD rese
 }
 
 }  // namespace
-}  // namespace winsim::registry
+}  // namespace platform::registry
 
-using namespace winsim::registry;
+using namespace platform::registry;
 
 extern "C" {
 

@@ -6,7 +6,7 @@
 #include "kernel/machine.h"
 #include "kernel/text.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 using machine::Statement;
@@ -166,4 +166,4 @@ KeyInfo info(KeyId key) {
   return out;
 }
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

@@ -10,7 +10,7 @@
 
 #include <windows.h>
 
-namespace winsim::registry {
+namespace platform::registry {
 
 using KeyId = int64_t;
 
@@ -62,4 +62,4 @@ struct KeyInfo {
 };
 KeyInfo info(KeyId key);
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

@@ -3,7 +3,7 @@
 #include <cstring>
 
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 bool is_string_type(DWORD type) { return type == REG_SZ || type == REG_EXPAND_SZ || type == REG_MULTI_SZ; }
@@ -62,4 +62,4 @@ std::string data_to_ansi(DWORD type, const std::string& data) {
   return text::to_ansi(wide);
 }
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

@@ -9,7 +9,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 
 // Data by the size-query protocol: no buffer asks for the size; a buffer too small gets
 // ERROR_MORE_DATA and the size needed in *size.
@@ -47,4 +47,4 @@ std::u16string ansi_name(LPCSTR name);
 std::string data_from_ansi(DWORD type, const std::string& data);
 std::string data_to_ansi(DWORD type, const std::string& data);
 
-}  // namespace winsim::registry
+}  // namespace platform::registry

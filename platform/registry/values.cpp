@@ -6,7 +6,7 @@
 #include "registry/store.h"
 #include "registry/transfer.h"
 
-namespace winsim::registry {
+namespace platform::registry {
 namespace {
 
 LONG set(HKEY handle, const std::u16string& name, DWORD type, const std::string& data) {
@@ -43,9 +43,9 @@ std::string bytes(const BYTE* data, DWORD size) {
 }
 
 }  // namespace
-}  // namespace winsim::registry
+}  // namespace platform::registry
 
-using namespace winsim::registry;
+using namespace platform::registry;
 
 extern "C" {
 

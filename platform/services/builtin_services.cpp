@@ -3,7 +3,7 @@
 #include "services/service_db.h"
 #include "services/status_table.h"
 
-namespace winsim::services {
+namespace platform::services {
 namespace {
 
 constexpr char16_t kRemoteAccess[] = u"RemoteAccess";
@@ -36,4 +36,4 @@ void set_remote_access(bool running) {
 
 bool remote_access_running() { return load_status(kRemoteAccess).status.dwCurrentState == SERVICE_RUNNING; }
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -1,7 +1,7 @@
 // The services every machine comes with.
 #pragma once
 
-namespace winsim::services {
+namespace platform::services {
 
 void install_builtin_services();
 
@@ -10,4 +10,4 @@ void install_builtin_services();
 void set_remote_access(bool running);
 bool remote_access_running();
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -12,8 +12,8 @@
 #include "services/service_db.h"
 #include "services/status_table.h"
 
-using namespace winsim;
-using namespace winsim::services;
+using namespace platform;
+using namespace platform::services;
 
 namespace {
 

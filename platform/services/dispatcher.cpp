@@ -17,8 +17,8 @@
 #include "services/sc_handle.h"
 #include "services/status_table.h"
 
-using namespace winsim;
-using namespace winsim::services;
+using namespace platform;
+using namespace platform::services;
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <memory>
 #include <mutex>
 
-namespace winsim::services {
+namespace platform::services {
 namespace {
 
 std::mutex g_lock;
@@ -50,4 +50,4 @@ BOOL fail(DWORD error) {
   return FALSE;
 }
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-namespace winsim::services {
+namespace platform::services {
 
 struct ScObject {
   bool is_manager = false;
@@ -22,4 +22,4 @@ bool close_handle(SC_HANDLE h, ScObject* closed);
 // SetLastError(error) and FALSE, for the API's failure paths.
 BOOL fail(DWORD error);
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -6,7 +6,7 @@
 #include "kernel/text.h"
 #include "registry/store.h"
 
-namespace winsim::services {
+namespace platform::services {
 namespace {
 
 using registry::KeyId;
@@ -124,4 +124,4 @@ void remove_service_key(std::u16string_view key_name) {
 
 bool always_running(const Config& config) { return config.image_path.empty(); }
 
-}  // namespace winsim::services
+}  // namespace platform::services

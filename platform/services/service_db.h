@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::services {
+namespace platform::services {
 
 struct Config {
   std::u16string key_name;  // as created
@@ -34,4 +34,4 @@ std::vector<std::u16string> service_names();
 // A service without a program of its own (a part of the system): always running.
 bool always_running(const Config& config);
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -7,7 +7,7 @@
 #include "kernel/text.h"
 #include "services/service_db.h"
 
-namespace winsim::services {
+namespace platform::services {
 namespace {
 
 std::string row_key(std::u16string_view key_name) { return text::utf8(text::upper(key_name)); }
@@ -144,4 +144,4 @@ void collect_if_deleted(std::u16string_view key_name) {
   t.commit();
 }
 
-}  // namespace winsim::services
+}  // namespace platform::services

@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::services {
+namespace platform::services {
 
 // The machine signal that moves whenever a control is posted to any service.
 inline constexpr char kControlSignal[] = "svc_controls";
@@ -39,4 +39,4 @@ void mark_for_delete(std::u16string_view key_name);
 // Removes a service marked for deletion once it has stopped and no handle is open on it.
 void collect_if_deleted(std::u16string_view key_name);
 
-}  // namespace winsim::services
+}  // namespace platform::services

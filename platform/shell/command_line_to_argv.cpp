@@ -25,7 +25,7 @@ extern "C" LPWSTR* WINAPI CommandLineToArgvW(LPCWSTR lpCmdLine, int* pNumArgs) {
   if (!lpCmdLine || !*lpCmdLine)
     args.push_back(module_path());
   else
-    args = winsim::command_line::split(winsim::text::from_wide(lpCmdLine), winsim::command_line::Rules::shell);
+    args = platform::command_line::split(platform::text::from_wide(lpCmdLine), platform::command_line::Rules::shell);
 
   size_t pointer_bytes = (args.size() + 1) * sizeof(LPWSTR);
   size_t bytes = pointer_bytes;

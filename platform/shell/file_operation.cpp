@@ -10,14 +10,14 @@
 
 namespace {
 
-using winsim::text::wide;
+using platform::text::wide;
 constexpr int kSameFile = 0x71;  // DE_SAMEFILE
 
 std::vector<std::u16string> list_of(const std::u16string& joined) {
   std::vector<std::u16string> out;
   for (size_t at = 0; at < joined.size() && joined[at];) {
     size_t end = joined.find(u'\0', at);
-    out.push_back(winsim::paths::full(joined.substr(at, end - at)));
+    out.push_back(platform::paths::full(joined.substr(at, end - at)));
     at = end + 1;
   }
   return out;
@@ -31,8 +31,8 @@ std::u16string double_null(const C* list, std::u16string (*convert)(const C*, si
   return convert(list, n + 1);
 }
 
-std::u16string from_wide_n(const WCHAR* s, size_t n) { return winsim::text::from_wide(s, n); }
-std::u16string from_ansi_n(const char* s, size_t n) { return winsim::text::from_ansi(std::string_view(s, n)); }
+std::u16string from_wide_n(const WCHAR* s, size_t n) { return platform::text::from_wide(s, n); }
+std::u16string from_ansi_n(const char* s, size_t n) { return platform::text::from_ansi(std::string_view(s, n)); }
 
 DWORD attributes(const std::u16string& path) { return GetFileAttributesW(wide(path)); }
 bool is_folder(const std::u16string& path) {
@@ -53,7 +53,7 @@ std::vector<std::u16string> expand(const std::u16string& source) {
   HANDLE find = FindFirstFileW(wide(source), &found);
   if (find == INVALID_HANDLE_VALUE) return out;
   do {
-    std::u16string name = winsim::text::from_wide(found.cFileName);
+    std::u16string name = platform::text::from_wide(found.cFileName);
     if (name != u"." && name != u"..") out.push_back(parent(source) + u"\\" + name);
   } while (FindNextFileW(find, &found));
   FindClose(find);
@@ -98,7 +98,7 @@ int transfer(UINT func, const std::vector<std::u16string>& sources, const std::v
       if (!is_folder(target) && !CreateDirectoryW(wide(target), nullptr)) return GetLastError();
       target += u"\\" + leaf(sources[i]);
     }
-    if (winsim::text::iequals(target, sources[i])) return kSameFile;
+    if (platform::text::iequals(target, sources[i])) return kSameFile;
     DWORD error = func == FO_COPY ? copy_tree(sources[i], target) : move_tree(sources[i], target);
     if (error) return error;
   }
@@ -129,8 +129,8 @@ int operate(UINT func, const std::u16string& from, const std::u16string& to, FIL
     if (sources.size() != 1 || name.empty()) return ERROR_INVALID_PARAMETER;
     std::u16string target = name.find_first_of(u"\\/:") == std::u16string::npos
                                 ? parent(sources[0]) + u"\\" + name
-                                : winsim::paths::full(name);
-    if (winsim::text::iequals(target, sources[0])) return kSameFile;
+                                : platform::paths::full(name);
+    if (platform::text::iequals(target, sources[0])) return kSameFile;
     return MoveFileExW(wide(sources[0]), wide(target), 0) ? 0 : static_cast<int>(GetLastError());
   }
   return transfer(func, sources, list_of(to), (flags & FOF_MULTIDESTFILES) != 0, wildcards);

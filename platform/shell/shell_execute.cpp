@@ -10,7 +10,7 @@
 
 namespace {
 
-using winsim::text::iequals;
+using platform::text::iequals;
 
 constexpr int kStarted = 42;  // any value above 32 means started
 constexpr DWORD kNoAssociation = 1155;  // ERROR_NO_ASSOCIATION
@@ -30,7 +30,7 @@ std::u16string extension(std::u16string_view name) {
 }
 
 bool is_file(const std::u16string& windows_path) {
-  DWORD attributes = GetFileAttributesW(winsim::text::wide(windows_path));
+  DWORD attributes = GetFileAttributesW(platform::text::wide(windows_path));
   return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -53,7 +53,7 @@ std::optional<std::u16string> locate(std::u16string_view name, const std::u16str
   if (extension(name).empty()) suffixes = {u".exe", u".com", u".bat", u".cmd"};
   for (const auto& folder : folders)
     for (const auto& suffix : suffixes) {
-      std::u16string candidate = winsim::paths::full(joined(folder, name) + suffix);
+      std::u16string candidate = platform::paths::full(joined(folder, name) + suffix);
       if (is_file(candidate)) return candidate;
     }
   return std::nullopt;
@@ -91,13 +91,13 @@ Outcome fail(DWORD error) {
 Outcome execute(const Request& request) {
   if (!request.verb.empty() && !iequals(request.verb, u"open")) return fail(kNoAssociation);
   if (request.file.empty()) return fail(ERROR_FILE_NOT_FOUND);
-  std::u16string working = request.directory.empty() ? winsim::paths::current_directory()
-                                                      : winsim::paths::full(request.directory);
+  std::u16string working = request.directory.empty() ? platform::paths::current_directory()
+                                                      : platform::paths::full(request.directory);
   std::optional<std::u16string> file = locate(request.file, working);
   if (!file) {
-    std::u16string folder = has_folder(request.file) ? winsim::paths::full(rooted(request.file) ? request.file : joined(working, request.file)) : working;
+    std::u16string folder = has_folder(request.file) ? platform::paths::full(rooted(request.file) ? request.file : joined(working, request.file)) : working;
     if (has_folder(request.file)) folder.resize(folder.find_last_of(u'\\') + 1);
-    DWORD attributes = GetFileAttributesW(winsim::text::wide(folder));
+    DWORD attributes = GetFileAttributesW(platform::text::wide(folder));
     bool folder_exists = attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
     return fail(folder_exists ? ERROR_FILE_NOT_FOUND : ERROR_PATH_NOT_FOUND);
   }
@@ -114,8 +114,8 @@ Outcome execute(const Request& request) {
   startup.wShowWindow = static_cast<WORD>(request.show);
   PROCESS_INFORMATION info{};
   DWORD flags = request.show == SW_HIDE ? CREATE_NO_WINDOW : 0;
-  if (!CreateProcessW(winsim::text::wide(*file), const_cast<LPWSTR>(winsim::text::wide(line)), nullptr,
-                      nullptr, FALSE, flags, nullptr, winsim::text::wide(working), &startup, &info))
+  if (!CreateProcessW(platform::text::wide(*file), const_cast<LPWSTR>(platform::text::wide(line)), nullptr,
+                      nullptr, FALSE, flags, nullptr, platform::text::wide(working), &startup, &info))
     return fail(GetLastError());
   CloseHandle(info.hThread);
   if (!request.keep_process) {
@@ -125,7 +125,7 @@ Outcome execute(const Request& request) {
   return {kStarted, info.hProcess};
 }
 
-std::u16string ansi(LPCSTR text) { return text ? winsim::text::from_ansi(text) : std::u16string(); }
+std::u16string ansi(LPCSTR text) { return text ? platform::text::from_ansi(text) : std::u16string(); }
 
 HINSTANCE as_instance(int result) { return reinterpret_cast<HINSTANCE>(static_cast<INT_PTR>(result)); }
 
@@ -142,7 +142,7 @@ extern "C" {
 
 HINSTANCE WINAPI ShellExecuteW(HWND, LPCWSTR lpOperation, LPCWSTR lpFile, LPCWSTR lpParameters,
                                LPCWSTR lpDirectory, INT nShowCmd) {
-  using winsim::text::from_wide;
+  using platform::text::from_wide;
   Request request{from_wide(lpOperation), from_wide(lpFile), from_wide(lpParameters), from_wide(lpDirectory),
                   nShowCmd};
   return as_instance(execute(request).result);
@@ -159,7 +159,7 @@ BOOL WINAPI ShellExecuteExW(SHELLEXECUTEINFOW* info) {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;
   }
-  using winsim::text::from_wide;
+  using platform::text::from_wide;
   Request request{from_wide(info->lpVerb), from_wide(info->lpFile), from_wide(info->lpParameters),
                   from_wide(info->lpDirectory), info->nShow, (info->fMask & SEE_MASK_NOCLOSEPROCESS) != 0};
   return execute_ex(request, &info->hInstApp, &info->hProcess);

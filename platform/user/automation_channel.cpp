@@ -11,7 +11,7 @@
 #include "user/automation_channel_server.h"
 #include "user/automation_target.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 // The requests act on this process's windows.
@@ -66,4 +66,4 @@ bool serve() {
   return server != nullptr;
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

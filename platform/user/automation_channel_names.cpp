@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 struct Named {
@@ -51,4 +51,4 @@ std::optional<uint16_t> virtual_key(std::string_view name) {
 
 std::optional<int> button_id(std::string_view name) { return lookup(kButtons, name); }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string_view>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 // Enter, Escape, Tab, Space, Backspace, Delete, Insert, Home, End, PageUp, PageDown, Left, Up,
 // Right, Down, F1..F12, a letter or a digit: its virtual-key code.
@@ -13,4 +13,4 @@ std::optional<uint16_t> virtual_key(std::string_view name);
 // OK, Cancel, Abort, Retry, Ignore, Yes, No, TryAgain, Continue: the button's id (IDOK, ...).
 std::optional<int> button_id(std::string_view name);
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdio>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 constexpr std::string_view kFailureNames[] = {"ok", "not-found", "refused", "bad-request", "timed-out", "unreachable"};
@@ -188,4 +188,4 @@ std::optional<WindowInfo> window_from_record(const Fields& r) {
   return w;
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -11,7 +11,7 @@
 
 #include "user/automation_target.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 using Fields = std::vector<std::string>;
 
@@ -62,4 +62,4 @@ std::optional<uint32_t> parse_number(std::string_view text);
 Fields window_record(const WindowInfo& window);
 std::optional<WindowInfo> window_from_record(const Fields& record);
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

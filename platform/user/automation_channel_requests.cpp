@@ -4,7 +4,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 std::string window_name(WindowHandle hwnd) { return "window " + handle_text(hwnd); }
@@ -90,4 +90,4 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
                          "cannot save " + window_name(*hwnd) + " as " + request[2]);
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

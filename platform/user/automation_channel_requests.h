@@ -14,7 +14,7 @@
 
 #include "user/automation_channel_protocol.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 // What the requests act on: the process's own windows (automation_target.h) when it serves.
 class Target {
@@ -36,4 +36,4 @@ struct ProcessIdentity {
 
 Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& request);
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -5,7 +5,7 @@
 
 #include <exception>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 // Long enough for a text of any dialog; a request that big is a client's mistake.
@@ -62,4 +62,4 @@ void ChannelServer::answer(int connection) {
   write_all(connection, encode_reply(handle(handler_, reader)), deadline_after(kReplyWait));
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -11,7 +11,7 @@
 #include "user/automation_channel_protocol.h"
 #include "user/automation_channel_socket.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 class ChannelServer {
  public:
@@ -38,4 +38,4 @@ class ChannelServer {
   std::thread thread_;
 };
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

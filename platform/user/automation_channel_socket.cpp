@@ -12,7 +12,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 using std::chrono::steady_clock;
@@ -184,4 +184,4 @@ std::optional<std::string> LineReader::next(Deadline deadline) {
   }
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 using Deadline = std::chrono::steady_clock::time_point;
 inline Deadline deadline_after(std::chrono::milliseconds limit) { return std::chrono::steady_clock::now() + limit; }
@@ -74,4 +74,4 @@ class LineReader {
   Status status_ = Status::Line;
 };
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

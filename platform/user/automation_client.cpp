@@ -8,7 +8,7 @@
 #include "user/automation_channel_socket.h"
 #include "user/message_box_buttons.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 // A record line may carry a long text; a reply this long is a broken server.
@@ -170,4 +170,4 @@ WindowHandle DesktopClient::wait_for(const std::string& caption, std::chrono::mi
   }
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -12,7 +12,7 @@
 
 #include "user/automation_channel_protocol.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 class AutomationError : public std::runtime_error {
  public:
@@ -65,4 +65,4 @@ class DesktopClient {
   std::chrono::milliseconds reply_limit_;
 };
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -16,7 +16,7 @@
 #include "user/window_table.h"
 #include "user/window_tree.h"
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 namespace {
 
 HWND handle(WindowHandle value) { return reinterpret_cast<HWND>(uintptr_t(value)); }
@@ -117,4 +117,4 @@ bool screenshot(WindowHandle hwnd, const std::string& png_path) {
   return tree && *tree && gdi::render_png(**tree, png_path);
 }
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::user::automation {
+namespace platform::user::automation {
 
 // An HWND as it travels between processes: all 64 bits of it.
 using WindowHandle = uint64_t;
@@ -48,4 +48,4 @@ bool close(WindowHandle hwnd);
 // Paints the window and its children as they look now into a PNG file (a host path).
 bool screenshot(WindowHandle hwnd, const std::string& png_path);
 
-}  // namespace winsim::user::automation
+}  // namespace platform::user::automation

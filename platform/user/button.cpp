@@ -4,7 +4,7 @@
 #include "user/controls.h"
 #include "user/deliver.h"
 
-namespace winsim::user::controls {
+namespace platform::user::controls {
 namespace {
 
 struct ButtonState : ControlState {
@@ -108,4 +108,4 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-}  // namespace winsim::user::controls
+}  // namespace platform::user::controls

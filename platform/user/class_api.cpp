@@ -7,8 +7,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 template <class ClassInfo>
 ATOM register_from(const ClassInfo* info, bool unicode) {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::controls {
+namespace platform::user::controls {
 
 LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
@@ -12,4 +12,4 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
 // WM_COMMAND to the control's parent: its id and `code` in wParam, the control in lParam.
 void notify_parent(HWND control, WORD code);
 
-}  // namespace winsim::user::controls
+}  // namespace platform::user::controls

@@ -9,8 +9,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 // Messages whose answer is the dialog procedure's return value itself, not DWLP_MSGRESULT.
 bool answers_directly(UINT msg) {

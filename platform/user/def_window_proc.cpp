@@ -7,8 +7,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {

@@ -10,7 +10,7 @@
 #include "kernel/wait.h"
 #include "user/message_queue.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 // CREATESTRUCT of the other form, with its texts converted; kept alive for the call.
@@ -120,4 +120,4 @@ LRESULT send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool caller_unicode) {
   return reply->result;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

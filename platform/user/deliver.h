@@ -8,7 +8,7 @@
 
 #include "user/window.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 // Calls `proc` for `hwnd` with a message in the caller's form (`caller_unicode`); `proc_unicode`
 // tells the form the procedure takes.
@@ -16,4 +16,4 @@ LRESULT call_proc(WNDPROC proc, bool proc_unicode, HWND hwnd, UINT msg, WPARAM w
 // SendMessage: 0 (last error ERROR_INVALID_WINDOW_HANDLE) for an unknown window.
 LRESULT send(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool caller_unicode = true);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -2,7 +2,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::desktop {
+namespace platform::desktop {
 
 void log_box(const LoggedBox& box) {
   machine::Statement s(
@@ -23,4 +23,4 @@ std::vector<LoggedBox> logged_boxes() {
   return boxes;
 }
 
-}  // namespace winsim::desktop
+}  // namespace platform::desktop

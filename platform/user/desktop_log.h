@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::desktop {
+namespace platform::desktop {
 
 struct LoggedBox {
   int64_t time_ns = 0;  // machine time, UTC
@@ -26,4 +26,4 @@ void log_box(const LoggedBox& box);
 // In the order the boxes were shown.
 std::vector<LoggedBox> logged_boxes();
 
-}  // namespace winsim::desktop
+}  // namespace platform::desktop

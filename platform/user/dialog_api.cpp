@@ -9,8 +9,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 // Large enough for any template a program builds in memory; the reader stops at its end.
 constexpr size_t kInMemoryTemplateLimit = 0x10000;

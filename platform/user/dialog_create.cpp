@@ -9,7 +9,7 @@
 #include "user/geometry.h"
 #include "user/screen.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 // Class ordinals of dialog items.
@@ -125,4 +125,4 @@ HWND create_dialog(HINSTANCE instance, const DialogTemplate& t, HWND owner, DLGP
   return dlg;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -5,10 +5,10 @@
 
 #include "user/dialog_template.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 // Null when the dialog or one of its controls could not be made (unless DS_NOFAILCREATE).
 // The dialog procedure takes its messages in wide form; they carry no text it needs converted.
 HWND create_dialog(HINSTANCE instance, const DialogTemplate& dialog, HWND owner, DLGPROC proc, LPARAM param);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -6,8 +6,8 @@
 #include "kernel/out_buffer.h"
 #include "user/deliver.h"
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 namespace {
 

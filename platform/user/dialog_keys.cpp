@@ -10,8 +10,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 void command(HWND dlg, int id) {
   HWND button = GetDlgItem(dlg, id);

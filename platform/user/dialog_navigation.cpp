@@ -8,7 +8,7 @@
 #include "user/focus.h"
 #include "user/window_tree.h"
 
-namespace winsim::user::navigation {
+namespace platform::user::navigation {
 namespace {
 
 LRESULT code_of(HWND control) { return send(control, WM_GETDLGCODE, 0, 0); }
@@ -43,9 +43,9 @@ void focus_control(HWND, HWND control) {
   if (code_of(control) & DLGC_HASSETSEL) send(control, EM_SETSEL, 0, -1);
 }
 
-}  // namespace winsim::user::navigation
+}  // namespace platform::user::navigation
 
-using namespace winsim::user;
+using namespace platform::user;
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::navigation {
+namespace platform::user::navigation {
 
 // DM_GETDEFID: the id DM_SETDEFID set, else the first BS_DEFPUSHBUTTON control's; 0 for none.
 UINT default_id(HWND dlg);
@@ -12,4 +12,4 @@ void set_default_id(HWND dlg, UINT id);
 // Focus to `control`; an edit control's text gets selected, as tabbing into it does.
 void focus_control(HWND dlg, HWND control);
 
-}  // namespace winsim::user::navigation
+}  // namespace platform::user::navigation

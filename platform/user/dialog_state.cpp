@@ -1,10 +1,10 @@
 #include "user/dialog_state.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 DialogState* dialog_state(HWND dialog) {
   WindowPtr w = find_window(dialog);
   return w ? dynamic_cast<DialogState*>(w->state.get()) : nullptr;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -6,7 +6,7 @@
 #include "gdi/render.h"
 #include "user/window.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 struct DialogState : ControlState {
   gdi::Size base_units{6, 13};
@@ -20,4 +20,4 @@ struct DialogState : ControlState {
 // The dialog state of a dialog window; null for any other window.
 DialogState* dialog_state(HWND dialog);
 
-}  // namespace winsim::user
+}  // namespace platform::user

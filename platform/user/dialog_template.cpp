@@ -2,7 +2,7 @@
 
 #include "kernel/byte_reader.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 constexpr uint32_t kSetFont = 0x40;  // DS_SETFONT, also part of DS_SHELLFONT
@@ -83,4 +83,4 @@ std::optional<DialogTemplate> parse_dialog_template(const void* data, size_t siz
   return dialog;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::user {
+namespace platform::user {
 
 // A name-or-ordinal field of a template: an ordinal (0xFFFF then a WORD) or a string.
 struct NameOrId {
@@ -51,4 +51,4 @@ struct DialogTemplate {
 // run past `size`.
 std::optional<DialogTemplate> parse_dialog_template(const void* data, size_t size);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -3,7 +3,7 @@
 
 #include "user/dialog_state.h"
 
-namespace winsim::user::dialog_units {
+namespace platform::user::dialog_units {
 namespace {
 
 LONG scale(LONG value, int numerator, int denominator) {
@@ -21,9 +21,9 @@ RECT to_pixels(const RECT& u, const gdi::Size& base) {
               scale(u.bottom, base.cy, 8)};
 }
 
-}  // namespace winsim::user::dialog_units
+}  // namespace platform::user::dialog_units
 
-using namespace winsim::user;
+using namespace platform::user;
 
 extern "C" {
 

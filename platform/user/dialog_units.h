@@ -6,9 +6,9 @@
 
 #include "gdi/render.h"
 
-namespace winsim::user::dialog_units {
+namespace platform::user::dialog_units {
 
 gdi::Size base_units(const gdi::Font& font);
 RECT to_pixels(const RECT& units, const gdi::Size& base);
 
-}  // namespace winsim::user::dialog_units
+}  // namespace platform::user::dialog_units

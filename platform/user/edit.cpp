@@ -7,7 +7,7 @@
 #include "user/controls.h"
 #include "user/window.h"
 
-namespace winsim::user::controls {
+namespace platform::user::controls {
 namespace {
 
 constexpr size_t kDefaultLimit = 30000;
@@ -191,4 +191,4 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-}  // namespace winsim::user::controls
+}  // namespace platform::user::controls

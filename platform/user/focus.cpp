@@ -4,7 +4,7 @@
 #include "user/deliver.h"
 #include "user/window_tree.h"
 
-namespace winsim::user::focus {
+namespace platform::user::focus {
 namespace {
 
 struct ThreadFocus {
@@ -53,4 +53,4 @@ void forget(HWND hwnd) {
   if (f.active == hwnd) f.active = nullptr;
 }
 
-}  // namespace winsim::user::focus
+}  // namespace platform::user::focus

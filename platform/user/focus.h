@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::focus {
+namespace platform::user::focus {
 
 HWND focused();
 // SetFocus: the old window gets WM_KILLFOCUS, the new one WM_SETFOCUS, its top-level window
@@ -14,4 +14,4 @@ HWND activate(HWND hwnd);
 // A window of the thread is going away: it and its descendants lose the focus and activation.
 void forget(HWND hwnd);
 
-}  // namespace winsim::user::focus
+}  // namespace platform::user::focus

@@ -3,7 +3,7 @@
 #include <mutex>
 #include <vector>
 
-namespace winsim::user::fonts {
+namespace platform::user::fonts {
 namespace {
 
 constexpr uintptr_t kBase = 0x00040000;
@@ -41,4 +41,4 @@ gdi::Font font_of(HFONT font) {
   return gdi::message_font();
 }
 
-}  // namespace winsim::user::fonts
+}  // namespace platform::user::fonts

@@ -5,11 +5,11 @@
 
 #include "gdi/render.h"
 
-namespace winsim::user::fonts {
+namespace platform::user::fonts {
 
 // The same font always gives the same handle; handles live as long as the process.
 HFONT handle_for(const gdi::Font& font);
 // The message font for a null or unknown handle.
 gdi::Font font_of(HFONT font);
 
-}  // namespace winsim::user::fonts
+}  // namespace platform::user::fonts

@@ -1,6 +1,6 @@
 #include "user/frame.h"
 
-namespace winsim::user::frame {
+namespace platform::user::frame {
 
 RECT insets(DWORD style, DWORD exstyle) {
   int side = 0;
@@ -14,4 +14,4 @@ RECT insets(DWORD style, DWORD exstyle) {
   return RECT{side, top, side, side};
 }
 
-}  // namespace winsim::user::frame
+}  // namespace platform::user::frame

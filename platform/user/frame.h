@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::frame {
+namespace platform::user::frame {
 
 constexpr int kCaption = 18;      // SM_CYCAPTION
 constexpr int kBorder = 1;        // SM_CXBORDER
@@ -15,4 +15,4 @@ constexpr int kEdge = 2;          // SM_CXEDGE
 // How far the client area lies inside the window rectangle on each side.
 RECT insets(DWORD style, DWORD exstyle);
 
-}  // namespace winsim::user::frame
+}  // namespace platform::user::frame

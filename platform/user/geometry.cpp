@@ -3,7 +3,7 @@
 #include "user/deliver.h"
 #include "user/frame.h"
 
-namespace winsim::user::geometry {
+namespace platform::user::geometry {
 namespace {
 
 void shift(Window& w, int dx, int dy) {
@@ -54,4 +54,4 @@ void place(Window& w, const RECT& rect) {
   if (sized) send(w.hwnd, WM_SIZE, 0, MAKELONG(client.right - client.left, client.bottom - client.top));
 }
 
-}  // namespace winsim::user::geometry
+}  // namespace platform::user::geometry

@@ -3,7 +3,7 @@
 
 #include "user/window.h"
 
-namespace winsim::user::geometry {
+namespace platform::user::geometry {
 
 // The client area's top-left corner in screen coordinates.
 POINT client_origin(const Window& w);
@@ -14,4 +14,4 @@ void place(Window& w, const RECT& rect);
 // screen for a top-level window.
 RECT from_parent_coordinates(const Window& w, int x, int y, int cx, int cy);
 
-}  // namespace winsim::user::geometry
+}  // namespace platform::user::geometry

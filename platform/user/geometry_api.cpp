@@ -6,8 +6,8 @@
 #include "user/screen.h"
 #include "user/window_table.h"
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 namespace {
 

@@ -3,10 +3,10 @@
 
 #include <windows.h>
 
-namespace winsim::user::icons {
+namespace platform::user::icons {
 
 HICON standard(WORD id);
 // The IDI_ id behind a standard icon handle; 0 for any other handle.
 WORD standard_id(HICON icon);
 
-}  // namespace winsim::user::icons
+}  // namespace platform::user::icons

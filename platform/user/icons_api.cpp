@@ -3,7 +3,7 @@
 
 #include "user/icons.h"
 
-namespace winsim::user::icons {
+namespace platform::user::icons {
 namespace {
 
 constexpr uintptr_t kStandardBase = 0x00020000;
@@ -35,9 +35,9 @@ HICON load(HINSTANCE instance, const Char* name, const Char* group_type) {
   return found ? reinterpret_cast<HICON>(kResourceBase + (reinterpret_cast<uintptr_t>(found) & 0xFFFF)) : nullptr;
 }
 
-}  // namespace winsim::user::icons
+}  // namespace platform::user::icons
 
-using winsim::user::icons::load;
+using platform::user::icons::load;
 
 extern "C" {
 

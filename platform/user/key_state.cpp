@@ -2,7 +2,7 @@
 
 #include <bitset>
 
-namespace winsim::user::keys {
+namespace platform::user::keys {
 namespace {
 
 std::bitset<256>& down() {
@@ -37,4 +37,4 @@ WCHAR character(UINT vk) {
   }
 }
 
-}  // namespace winsim::user::keys
+}  // namespace platform::user::keys

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::keys {
+namespace platform::user::keys {
 
 // Follows WM_KEYDOWN / WM_KEYUP as they are dispatched or handled by the dialog manager.
 void note(const MSG* msg);
@@ -13,4 +13,4 @@ SHORT state(int vk);
 // 0 for a key that types nothing.
 WCHAR character(UINT vk);
 
-}  // namespace winsim::user::keys
+}  // namespace platform::user::keys

@@ -10,8 +10,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 BOOL post_to_thread(DWORD tid, const MSG& msg) {
   if (tid == thread::current_id()) current_queue();  // the caller's queue exists from now on

@@ -32,8 +32,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 constexpr DWORD kDefaultTimeoutMs = 30000;
 constexpr int kIconId = 0x0014;

@@ -2,7 +2,7 @@
 
 #include <iterator>
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 struct ButtonSet {
@@ -62,4 +62,4 @@ std::u16string button_label(int id) {
   }
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace winsim::user {
+namespace platform::user {
 
 struct Buttons {
   std::string name;          // "OK", "YesNoCancel", ...; "Help" follows for MB_HELP
@@ -24,4 +24,4 @@ std::string answer_name(int answer);
 // The text on the button of an answer ("Try Again"), or of IDHELP ("Help").
 std::u16string button_label(int id);
 
-}  // namespace winsim::user
+}  // namespace platform::user

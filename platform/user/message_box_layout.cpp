@@ -4,7 +4,7 @@
 
 #include "user/screen.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 constexpr int kMargin = 11;
@@ -50,4 +50,4 @@ BoxLayout layout_box(const gdi::Font& font, const std::u16string& caption, const
   return box;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -9,7 +9,7 @@
 
 #include "gdi/render.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 struct BoxLayout {
   SIZE client{};
@@ -21,4 +21,4 @@ struct BoxLayout {
 BoxLayout layout_box(const gdi::Font& font, const std::u16string& caption, const std::u16string& text, bool icon,
                      const std::vector<std::u16string>& button_texts);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -8,7 +8,7 @@
 #include "kernel/thread.h"
 #include "kernel/wait.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 std::map<DWORD, std::shared_ptr<MessageQueue>>& queues() {  // guarded by wait::mutex()
@@ -172,4 +172,4 @@ std::shared_ptr<MessageQueue> queue_of(DWORD tid) {
   return it == queues().end() ? nullptr : it->second;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

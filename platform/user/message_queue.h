@@ -11,7 +11,7 @@
 
 #include "user/queue_timers.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 class MessageQueue {
  public:
@@ -63,4 +63,4 @@ MessageQueue& current_queue();
 // The queue of thread `tid`, or null when that thread has none.
 std::shared_ptr<MessageQueue> queue_of(DWORD tid);
 
-}  // namespace winsim::user
+}  // namespace platform::user

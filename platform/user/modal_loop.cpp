@@ -4,7 +4,7 @@
 #include "user/dialog_state.h"
 #include "user/message_queue.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 ModalLoop::ModalLoop(HWND dialog, HWND owner) : dialog_(dialog), owner_(owner) {
   if (owner_ && IsWindowEnabled(owner_)) {
@@ -53,10 +53,10 @@ bool ModalLoop::run(DWORD timeout_ms) {
   }
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user
 
 extern "C" BOOL WINAPI EndDialog(HWND hDlg, INT_PTR nResult) {
-  using namespace winsim::user;
+  using namespace platform::user;
   DialogState* d = dialog_state(hDlg);
   if (!d) {
     SetLastError(ERROR_INVALID_WINDOW_HANDLE);

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-namespace winsim::user {
+namespace platform::user {
 
 class ModalLoop {
  public:
@@ -32,4 +32,4 @@ class ModalLoop {
   const MSG* handling_ = nullptr;
 };
 
-}  // namespace winsim::user
+}  // namespace platform::user

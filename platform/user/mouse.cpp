@@ -4,7 +4,7 @@
 #include "user/geometry.h"
 #include "user/window_class.h"
 
-namespace winsim::user::mouse {
+namespace platform::user::mouse {
 namespace {
 
 thread_local HWND captured = nullptr;
@@ -67,30 +67,30 @@ void click_centre(HWND hwnd) {
   deliver(hwnd, WM_LBUTTONUP, 0, centre);
 }
 
-}  // namespace winsim::user::mouse
+}  // namespace platform::user::mouse
 
-using winsim::user::mouse::capture;
+using platform::user::mouse::capture;
 
 extern "C" {
 
 HWND WINAPI SetCapture(HWND hWnd) {
-  if (hWnd && !winsim::user::window_of(hWnd)) return nullptr;
-  return winsim::user::mouse::set_capture(hWnd);
+  if (hWnd && !platform::user::window_of(hWnd)) return nullptr;
+  return platform::user::mouse::set_capture(hWnd);
 }
 
 BOOL WINAPI ReleaseCapture(void) {
-  winsim::user::mouse::set_capture(nullptr);
+  platform::user::mouse::set_capture(nullptr);
   return TRUE;
 }
 
 HWND WINAPI GetCapture(void) { return capture(); }
 
 HCURSOR WINAPI SetCursor(HCURSOR hCursor) {
-  HCURSOR before = winsim::user::mouse::cursor;
-  winsim::user::mouse::cursor = hCursor;
+  HCURSOR before = platform::user::mouse::cursor;
+  platform::user::mouse::cursor = hCursor;
   return before;
 }
 
-HCURSOR WINAPI GetCursor(void) { return winsim::user::mouse::cursor; }
+HCURSOR WINAPI GetCursor(void) { return platform::user::mouse::cursor; }
 
 }  // extern "C"

@@ -6,7 +6,7 @@
 
 #include "user/window.h"
 
-namespace winsim::user::mouse {
+namespace platform::user::mouse {
 
 // The calling thread's capture window, null once that window is gone.
 HWND capture();
@@ -17,4 +17,4 @@ LRESULT set_cursor(const Window& w, WPARAM wp, LPARAM lp);
 // the capture window while there is one, otherwise to `hwnd`.
 void click_centre(HWND hwnd);
 
-}  // namespace winsim::user::mouse
+}  // namespace platform::user::mouse

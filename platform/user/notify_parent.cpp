@@ -2,7 +2,7 @@
 
 #include "user/deliver.h"
 
-namespace winsim::user::controls {
+namespace platform::user::controls {
 
 void notify_parent(HWND control, WORD code) {
   WindowPtr w = find_window(control);
@@ -10,4 +10,4 @@ void notify_parent(HWND control, WORD code) {
   send(w->parent, WM_COMMAND, MAKEWPARAM(w->id, code), LPARAM(control));
 }
 
-}  // namespace winsim::user::controls
+}  // namespace platform::user::controls

@@ -13,7 +13,7 @@
 #include "user/message_queue.h"
 #include "user/window.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 constexpr std::chrono::seconds kWindowThreadReplyLimit{5};
 
@@ -43,4 +43,4 @@ std::optional<Result> on_window_thread(HWND hwnd, std::function<Result()> work) 
   return reply->result;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

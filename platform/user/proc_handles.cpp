@@ -3,7 +3,7 @@
 #include <mutex>
 #include <vector>
 
-namespace winsim::user::procs {
+namespace platform::user::procs {
 namespace {
 
 // The handles lie in the top 64 KiB of the 64-bit address space, where no program's code is:
@@ -46,4 +46,4 @@ Resolved resolve(WNDPROC value, bool assumed_unicode) {
   return Resolved{value, assumed_unicode};
 }
 
-}  // namespace winsim::user::procs
+}  // namespace platform::user::procs

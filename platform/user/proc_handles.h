@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-namespace winsim::user::procs {
+namespace platform::user::procs {
 
 struct Resolved {
   WNDPROC proc;
@@ -18,4 +18,4 @@ WNDPROC for_caller(WNDPROC proc, bool proc_unicode, bool caller_unicode);
 // The procedure behind `value`; a plain address takes the form `assumed_unicode`.
 Resolved resolve(WNDPROC value, bool assumed_unicode);
 
-}  // namespace winsim::user::procs
+}  // namespace platform::user::procs

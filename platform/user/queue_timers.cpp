@@ -4,7 +4,7 @@
 
 #include "kernel/clock.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 UINT_PTR QueueTimers::set(HWND hwnd, UINT_PTR id, UINT elapse_ms, TIMERPROC proc, int64_t now_ns) {
   elapse_ms = std::clamp<UINT>(elapse_ms, USER_TIMER_MINIMUM, USER_TIMER_MAXIMUM);
@@ -55,4 +55,4 @@ std::optional<int64_t> QueueTimers::next_due_ns() const {
   return next;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

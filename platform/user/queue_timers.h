@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::user {
+namespace platform::user {
 
 class QueueTimers {
  public:
@@ -35,4 +35,4 @@ class QueueTimers {
   UINT_PTR next_thread_id_ = 1;
 };
 
-}  // namespace winsim::user
+}  // namespace platform::user

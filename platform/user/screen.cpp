@@ -5,7 +5,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::user::screen {
+namespace platform::user::screen {
 namespace {
 
 constexpr int kTaskbar = 40;
@@ -25,4 +25,4 @@ RECT work_area() {
   return RECT{0, 0, s.cx, s.cy - kTaskbar};
 }
 
-}  // namespace winsim::user::screen
+}  // namespace platform::user::screen

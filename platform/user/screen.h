@@ -4,9 +4,9 @@
 
 #include <windows.h>
 
-namespace winsim::user::screen {
+namespace platform::user::screen {
 
 SIZE size();
 RECT work_area();
 
-}  // namespace winsim::user::screen
+}  // namespace platform::user::screen

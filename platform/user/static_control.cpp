@@ -4,7 +4,7 @@
 #include "user/controls.h"
 #include "user/window.h"
 
-namespace winsim::user::controls {
+namespace platform::user::controls {
 namespace {
 
 struct StaticState : ControlState {
@@ -36,4 +36,4 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   }
 }
 
-}  // namespace winsim::user::controls
+}  // namespace platform::user::controls

@@ -5,7 +5,7 @@
 #include "user/controls.h"
 #include "user/window_class.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 WindowClass system_class(std::u16string name, WNDPROC proc, int window_extra = 0, ATOM atom = 0) {
@@ -30,4 +30,4 @@ void register_system_classes() {
   });
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -2,8 +2,8 @@
 // class "#32770". Registered on the first class lookup.
 #pragma once
 
-namespace winsim::user {
+namespace platform::user {
 
 void register_system_classes();
 
-}  // namespace winsim::user
+}  // namespace platform::user

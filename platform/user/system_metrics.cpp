@@ -5,7 +5,7 @@
 #include "user/frame.h"
 #include "user/screen.h"
 
-using namespace winsim;
+using namespace platform;
 
 namespace {
 

@@ -13,8 +13,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 // A window's timers live in the queue of the window's thread; thread timers in the caller's.
 std::shared_ptr<MessageQueue> queue_for(HWND hwnd) {

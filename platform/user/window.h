@@ -8,7 +8,7 @@
 
 #include <windows.h>
 
-namespace winsim::user {
+namespace platform::user {
 
 struct WindowClass;
 
@@ -53,4 +53,4 @@ WindowPtr window_of(HWND hwnd);
 // The same without touching the last error.
 WindowPtr find_window(HWND hwnd);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -7,7 +7,7 @@
 #include "kernel/text.h"
 #include "user/system_classes.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 struct Classes {
@@ -78,4 +78,4 @@ std::shared_ptr<const WindowClass> find_class(const char* name) {
   return by_name(out::in(name));
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-namespace winsim::user {
+namespace platform::user {
 
 struct WindowClass {
   std::u16string name;
@@ -33,4 +33,4 @@ std::shared_ptr<const WindowClass> find_class(const char* name);
 // The atom of the dialog class "#32770".
 constexpr ATOM kDialogAtom = 0x8002;
 
-}  // namespace winsim::user
+}  // namespace platform::user

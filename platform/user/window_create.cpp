@@ -12,8 +12,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 constexpr POINT kDefaultPosition{100, 100};
 constexpr SIZE kDefaultSize{640, 480};

@@ -13,8 +13,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 void send_destroy(const WindowPtr& w) {
   send(w->hwnd, WM_DESTROY, 0, 0);

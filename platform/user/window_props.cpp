@@ -11,8 +11,8 @@
 
 namespace {
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 template <class Char>
 std::u16string key_of(const Char* name) {

@@ -10,7 +10,7 @@
 #include "user/window_class.h"
 #include "user/window_tree.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 automation::WindowHandle handle_value(HWND h) { return reinterpret_cast<uintptr_t>(h); }
@@ -69,4 +69,4 @@ gdi::Node paint_tree(const Window& w) {
   return node;
 }
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -6,9 +6,9 @@
 #include "user/automation_target.h"
 #include "user/window.h"
 
-namespace winsim::user {
+namespace platform::user {
 
 automation::WindowInfo describe(const Window& w);
 gdi::Node paint_tree(const Window& w);
 
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -7,8 +7,8 @@
 #include "user/window_table.h"
 #include "user/window_tree.h"
 
-using namespace winsim;
-using namespace winsim::user;
+using namespace platform;
+using namespace platform::user;
 
 namespace {
 

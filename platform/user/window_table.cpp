@@ -6,7 +6,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::user {
+namespace platform::user {
 namespace {
 
 constexpr uintptr_t kDesktop = 0x10000;
@@ -92,4 +92,4 @@ std::vector<WindowPtr> of_thread(DWORD tid) {
 HWND desktop_handle() { return reinterpret_cast<HWND>(kDesktop); }
 
 }  // namespace table
-}  // namespace winsim::user
+}  // namespace platform::user

@@ -6,7 +6,7 @@
 
 #include "user/window.h"
 
-namespace winsim::user::table {
+namespace platform::user::table {
 
 // A fresh machine-unique handle, recorded as this process's.
 HWND allocate_handle(bool top_level);
@@ -21,4 +21,4 @@ std::vector<WindowPtr> of_thread(DWORD tid);
 // The desktop window, the root of every top-level window.
 HWND desktop_handle();
 
-}  // namespace winsim::user::table
+}  // namespace platform::user::table

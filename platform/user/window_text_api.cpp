@@ -3,7 +3,7 @@
 
 #include "user/deliver.h"
 
-using namespace winsim::user;
+using namespace platform::user;
 
 extern "C" {
 

@@ -1,6 +1,6 @@
 #include "user/window_tree.h"
 
-namespace winsim::user::tree {
+namespace platform::user::tree {
 namespace {
 
 void collect(const Window& w, std::vector<WindowPtr>& out) {
@@ -42,4 +42,4 @@ bool shown(const Window& window) {
   return !up || shown(*up);
 }
 
-}  // namespace winsim::user::tree
+}  // namespace platform::user::tree

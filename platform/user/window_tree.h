@@ -5,7 +5,7 @@
 
 #include "user/window.h"
 
-namespace winsim::user::tree {
+namespace platform::user::tree {
 
 // The top-level window that `hwnd` belongs to (itself for a top-level window); null if unknown.
 HWND root_of(HWND hwnd);
@@ -15,4 +15,4 @@ std::vector<WindowPtr> descendants(HWND hwnd);
 // The visible, enabled chain: a window shows only when it and every ancestor has WS_VISIBLE.
 bool shown(const Window& window);
 
-}  // namespace winsim::user::tree
+}  // namespace platform::user::tree

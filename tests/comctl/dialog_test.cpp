@@ -111,8 +111,8 @@ TEST_F(Page, TheControlsTalkToTheDialogProcedure) {
   dlg_ = CreateDialogIndirectParamW(nullptr, t.get(), nullptr, page_proc, 0);
   ASSERT_NE(dlg_, nullptr);
   page_notices().clear();
-  winsim::comctl::type_address(GetDlgItem(dlg_, 1009), u"10.0.0.1");
-  ASSERT_TRUE(winsim::comctl::click_first_link(GetDlgItem(dlg_, 1078)));
+  platform::comctl::type_address(GetDlgItem(dlg_, 1009), u"10.0.0.1");
+  ASSERT_TRUE(platform::comctl::click_first_link(GetDlgItem(dlg_, 1078)));
   int field_changes = 0, changes = 0, clicks = 0;
   for (const auto& n : page_notices()) {
     field_changes += n.message == WM_NOTIFY && n.code == int(IPN_FIELDCHANGED) && n.id == 1009;
@@ -147,8 +147,8 @@ TEST_F(Page, EachControlPaintsInAScreenshot) {
   SetWindowTextW(GetDlgItem(dlg_, 1016), L"log line");
 
   std::string png = (std::filesystem::temp_directory_path() / ("comctl_page_" + std::to_string(getpid()) + ".png")).string();
-  winsim::user::WindowPtr w = winsim::user::find_window(dlg_);
-  ASSERT_TRUE(winsim::gdi::render_png(winsim::user::paint_tree(*w), png));
+  platform::user::WindowPtr w = platform::user::find_window(dlg_);
+  ASSERT_TRUE(platform::gdi::render_png(platform::user::paint_tree(*w), png));
   cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
   ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
 

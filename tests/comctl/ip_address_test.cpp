@@ -76,7 +76,7 @@ TEST_F(IpAddress, RangesLimitTheirFieldOnly) {
 }
 
 TEST_F(IpAddress, TypingMovesFieldByFieldAndTellsTheParentOfEachField) {
-  winsim::comctl::type_address(ip_, u"10.200.3.44");
+  platform::comctl::type_address(ip_, u"10.200.3.44");
   EXPECT_EQ(window_text8(ip_), "10.200.3.44");
   std::vector<std::pair<int, int>> fields;
   for (const auto& n : notices())
@@ -85,16 +85,16 @@ TEST_F(IpAddress, TypingMovesFieldByFieldAndTellsTheParentOfEachField) {
   EXPECT_GE(count(WM_COMMAND, EN_CHANGE), 8);  // each digit changes the address
 
   // Three digits move on by themselves; a value above the range is pulled into it.
-  winsim::comctl::type_address(ip_, u"3001.2.3");
+  platform::comctl::type_address(ip_, u"3001.2.3");
   EXPECT_EQ(window_text8(ip_), "255.1.2.3");
 }
 
 TEST_F(IpAddress, TheParentMayChangeTheValueOfALeftField) {
   comctl_test::field_override() = 7;
-  winsim::comctl::type_address(ip_, u"1.2");
+  platform::comctl::type_address(ip_, u"1.2");
   EXPECT_EQ(window_text8(ip_), "7.7.0.0");
   comctl_test::field_override() = -1;  // back to blank
-  winsim::comctl::type_address(ip_, u"9");
+  platform::comctl::type_address(ip_, u"9");
   LRESULT filled = 0;
   address(&filled);
   EXPECT_EQ(filled, 0);

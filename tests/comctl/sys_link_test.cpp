@@ -8,10 +8,10 @@ namespace {
 
 using comctl_test::ComctlTest;
 using comctl_test::notices;
-using winsim::text::utf8;
+using platform::text::utf8;
 
 TEST(LinkMarkup, SplitsTextFromAnchorsWithTheirAttributes) {
-  auto m = winsim::comctl::parse_link_markup(
+  auto m = platform::comctl::parse_link_markup(
       u"Have no VPN account? Talk to your network admin, <a href=\"https://example.test/buy\">or buy VPN "
       u"service.</a> <A ID='two' HREF=x>second</A> a < b");
   ASSERT_EQ(m.anchors.size(), 2u);
@@ -25,7 +25,7 @@ TEST(LinkMarkup, SplitsTextFromAnchorsWithTheirAttributes) {
   EXPECT_EQ(utf8(m.runs[4].text), " a < b");  // a '<' that opens no tag stays text
   EXPECT_EQ(m.runs[4].link, -1);
 
-  auto unclosed = winsim::comctl::parse_link_markup(u"<a href=\"x>never");
+  auto unclosed = platform::comctl::parse_link_markup(u"<a href=\"x>never");
   EXPECT_TRUE(unclosed.anchors.empty());
   EXPECT_EQ(utf8(unclosed.runs.at(0).text), "<a href=\"x>never");
 }
@@ -67,7 +67,7 @@ TEST_F(SysLink, KeepsItsMarkupAsWindowTextAndAnswersForEachLink) {
 }
 
 TEST_F(SysLink, AClickAndEnterTellTheParentWhichLinkWithItsUrl) {
-  ASSERT_TRUE(winsim::comctl::click_first_link(link_));
+  ASSERT_TRUE(platform::comctl::click_first_link(link_));
   SendMessageW(link_, WM_KEYDOWN, VK_RETURN, 1);
   ASSERT_EQ(notices().size(), 2u);
   EXPECT_EQ(notices()[0].code, int(NM_CLICK));
@@ -88,12 +88,12 @@ TEST_F(SysLink, DisabledLinksAndIgnoredReturnsSendNothing) {
   off.mask = LIF_ITEMINDEX | LIF_STATE;
   off.stateMask = LIS_ENABLED;
   ASSERT_TRUE(SendMessageW(link_, LM_SETITEM, 0, LPARAM(&off)));
-  EXPECT_FALSE(winsim::comctl::click_first_link(link_));
+  EXPECT_FALSE(platform::comctl::click_first_link(link_));
   HWND quiet = make(WC_LINK, LWS_IGNORERETURN, 1079, L"<a>x</a>");
   SendMessageW(quiet, WM_KEYDOWN, VK_RETURN, 1);
   EXPECT_TRUE(notices().empty());
   HWND plain = make(WC_LINK, 0, 1080, L"no links");
-  EXPECT_FALSE(winsim::comctl::click_first_link(plain));
+  EXPECT_FALSE(platform::comctl::click_first_link(plain));
 }
 
 }  // namespace

@@ -16,13 +16,13 @@ class CTimeTest : public testing_support::MachineTest {
  protected:
   // A machine whose local time is UTC minus bias minutes.
   void use_bias(int bias) {
-    winsim::machine::Options options;
+    platform::machine::Options options;
     options.tz_bias_minutes = bias;
     recreate(options);
-    winsim::clock::reload();
+    platform::clock::reload();
   }
   void TearDown() override {
-    winsim::clock::set_real();
+    platform::clock::set_real();
     MachineTest::TearDown();
   }
 };
@@ -50,9 +50,9 @@ TEST_F(CTimeTest, LocalFieldsFollowTheMachinesTimeZone) {
 }
 
 TEST_F(CTimeTest, CurrentTimeFollowsTheMachineClock) {
-  winsim::clock::set_manual(int64_t(kY2K + 59) * 1000000000LL + 999999999LL);
+  platform::clock::set_manual(int64_t(kY2K + 59) * 1000000000LL + 999999999LL);
   EXPECT_EQ(CTime::GetCurrentTime().GetTime(), kY2K + 59);
-  winsim::clock::advance(1);
+  platform::clock::advance(1);
   EXPECT_EQ(CTime::GetCurrentTime().GetTime(), kY2K + 60);
   EXPECT_EQ(CTime::GetCurrentTime().GetMinute(), 1);
 }

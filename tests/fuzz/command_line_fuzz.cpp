@@ -32,7 +32,7 @@ std::string g_registry_before;
 // Every key (by its path), value name, type and data of the registry outside the service's
 // key, as one text.
 std::string registry_outside_service() {
-  winsim::machine::Statement s(
+  platform::machine::Statement s(
       "WITH RECURSIVE tree(id, path, path_upper) AS ("
       "  SELECT id, name, name_upper FROM reg_keys WHERE parent IS NULL"
       "  UNION ALL SELECT k.id, tree.path || '\\' || k.name, tree.path_upper || '\\' || k.name_upper"

@@ -31,7 +31,7 @@ inline const std::filesystem::path& make_machine(const char* target) {
   if (!mkdtemp(pattern.data())) fail("no machine folder");
   machine_root() = pattern;
   setenv("WINSIM_ROOT", pattern.c_str(), 1);
-  winsim::machine::create(machine_root(), winsim::machine::Options{});
+  platform::machine::create(machine_root(), platform::machine::Options{});
   atexit([] {
     std::error_code ignored;
     fs::remove_all(machine_root(), ignored);

@@ -32,12 +32,12 @@ using fuzz_support::fail;
 namespace fs = std::filesystem;
 const size_t kMaxWords = 64;
 
-std::u16string U(const CStringW& s) { return winsim::text::from_wide(s.GetString()); }
+std::u16string U(const CStringW& s) { return platform::text::from_wide(s.GetString()); }
 
 void check_values(const std::vector<std::u16string>& words) {
   for (const CmdOption& option : g_CmdOptions) {
     if (!option.bHasValue) continue;
-    const std::u16string flag = winsim::text::from_wide(option.pszFlag);
+    const std::u16string flag = platform::text::from_wide(option.pszFlag);
     bool found = false;
     for (size_t j = 1; j < words.size() && !found; ++j)
       found = words[j - 1] == flag && (!option.bTakesValue || words[j] == U(option.strValue));
@@ -51,7 +51,7 @@ void check_missing_text() {
   std::u16string expected;
   for (int id = OPT_NAME; id <= OPT_PASSWORD; ++id) {
     bool given = g_CmdOptions[id].bHasValue || (id == OPT_PASSWORD && g_CmdOptions[OPT_ENCRYPTED_PASSWORD].bHasValue);
-    if (!given) expected += winsim::text::from_wide(g_CmdOptions[id].pszUsage) + u"\n";
+    if (!given) expected += platform::text::from_wide(g_CmdOptions[id].pszUsage) + u"\n";
   }
   if (!expected.empty()) expected = u"Missing required parameter(s):\n" + expected;
   if (U(MissingParametersText()) != expected) fail("the missing-options text is not the missing rows");
@@ -65,8 +65,8 @@ void check_strategy(const CmdOption& vpnType) {
 
 std::vector<std::u16string> entries_of_machine() {
   std::vector<std::u16string> names;
-  for (const std::u16string& book : winsim::ras::phonebooks_for(nullptr))
-    for (const auto& entry : winsim::ras::read_phonebook(book).value_or(std::vector<winsim::ras::PhonebookEntry>{}))
+  for (const std::u16string& book : platform::ras::phonebooks_for(nullptr))
+    for (const auto& entry : platform::ras::read_phonebook(book).value_or(std::vector<platform::ras::PhonebookEntry>{}))
       names.push_back(entry.name);
   return names;
 }
@@ -89,7 +89,7 @@ std::u16string as_stored(std::u16string value) {
 void check_entry(const std::u16string& name, const std::u16string& server, const std::u16string& user, int created) {
   std::vector<std::u16string> names = entries_of_machine();
   if (names.size() > 1) fail("more than one entry was written");
-  if (names.size() == 1 && !winsim::text::iequals(names[0], name)) fail("an entry of another name was written");
+  if (names.size() == 1 && !platform::text::iequals(names[0], name)) fail("an entry of another name was written");
   if (!created) return;
   if (names.empty()) fail("a created entry is not in the phone book");
   RASENTRYW entry = {};
@@ -97,10 +97,10 @@ void check_entry(const std::u16string& name, const std::u16string& server, const
   DWORD size = sizeof entry;
   if (RasGetEntryPropertiesW(nullptr, reinterpret_cast<LPCWSTR>(name.c_str()), &entry, &size, nullptr, nullptr))
     fail("the created entry cannot be read");
-  if (winsim::text::from_wide(entry.szLocalPhoneNumber) != as_stored(server.substr(0, 63)))
+  if (platform::text::from_wide(entry.szLocalPhoneNumber) != as_stored(server.substr(0, 63)))
     fail("the server is not cut to 63");
-  auto credentials = winsim::ras::load_credentials(winsim::ras::all_users_phonebook(), names[0],
-                                                   winsim::ras::all_users_owner());
+  auto credentials = platform::ras::load_credentials(platform::ras::all_users_phonebook(), names[0],
+                                                   platform::ras::all_users_owner());
   if (credentials.user_name != user.substr(0, 127)) fail("the user is not cut to 127");
 }
 
@@ -120,7 +120,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view rest(reinterpret_cast<const char*>(data), size);
   while (!rest.empty() && words.size() <= kMaxWords) {
     size_t end = rest.find('\0');
-    words.push_back(winsim::text::utf16(rest.substr(0, end)));
+    words.push_back(platform::text::utf16(rest.substr(0, end)));
     // Whole characters only, as the machine's store keeps text as UTF-8, and no NUL inside a
     // word (an overlong UTF-8 form decodes to one).
     for (char16_t& c : words.back())

@@ -26,16 +26,16 @@ namespace {
 using fuzz_support::fail;
 
 namespace fs = std::filesystem;
-using winsim::ras::format_phonebook;
-using winsim::ras::parse_phonebook;
+using platform::ras::format_phonebook;
+using platform::ras::parse_phonebook;
 
 fs::path g_phonebook;  // the all-users phone book of the machine
 
-void check_entries(const std::vector<winsim::ras::PhonebookEntry>& entries) {
+void check_entries(const std::vector<platform::ras::PhonebookEntry>& entries) {
   for (size_t i = 0; i < entries.size(); ++i) {
-    if (!winsim::ras::valid_entry_name(entries[i].name)) fail("an entry of an invalid name was kept");
+    if (!platform::ras::valid_entry_name(entries[i].name)) fail("an entry of an invalid name was kept");
     for (size_t j = 0; j < i; ++j)
-      if (winsim::text::iequals(entries[i].name, entries[j].name)) fail("two entries of one name were kept");
+      if (platform::text::iequals(entries[i].name, entries[j].name)) fail("two entries of one name were kept");
   }
 }
 
@@ -53,7 +53,7 @@ void check_through_api(size_t expected) {
     DWORD wide_size = sizeof wide;
     if (RasGetEntryPropertiesW(names[i].szPhonebookPath, names[i].szEntryName, &wide, &wide_size, nullptr, nullptr))
       fail("a listed entry cannot be read");
-    std::string ansi_name = winsim::text::to_ansi(winsim::text::from_wide(names[i].szEntryName));
+    std::string ansi_name = platform::text::to_ansi(platform::text::from_wide(names[i].szEntryName));
     RASENTRYA ansi{};
     ansi.dwSize = sizeof ansi;
     DWORD ansi_size = sizeof ansi;

@@ -67,14 +67,14 @@ struct Listed {
 // The VPN entries as the phone books hold them, read back through RAS.
 std::vector<Listed> vpn_entries() {
   std::vector<Listed> listed;
-  for (const std::u16string& book : winsim::ras::phonebooks_for(nullptr))
-    for (const auto& e : winsim::ras::read_phonebook(book).value_or(std::vector<winsim::ras::PhonebookEntry>{})) {
+  for (const std::u16string& book : platform::ras::phonebooks_for(nullptr))
+    for (const auto& e : platform::ras::read_phonebook(book).value_or(std::vector<platform::ras::PhonebookEntry>{})) {
       RASENTRYW entry = {};
       entry.dwSize = sizeof entry;
       DWORD size = sizeof entry;
       if (RasGetEntryPropertiesW(W(book), W(e.name), &entry, &size, nullptr, nullptr)) continue;
-      if (!winsim::text::iequals(winsim::text::from_wide(entry.szDeviceType), u"vpn")) continue;
-      listed.push_back({e.name, winsim::text::from_wide(entry.szLocalPhoneNumber)});
+      if (!platform::text::iequals(platform::text::from_wide(entry.szDeviceType), u"vpn")) continue;
+      listed.push_back({e.name, platform::text::from_wide(entry.szLocalPhoneNumber)});
     }
   return listed;
 }
@@ -96,8 +96,8 @@ std::u16string expected_servers(const std::u16string& letters, const std::vector
 }
 
 void clear_phonebooks() {
-  for (const std::u16string& book : winsim::ras::phonebooks_for(nullptr))
-    for (const auto& e : winsim::ras::read_phonebook(book).value_or(std::vector<winsim::ras::PhonebookEntry>{}))
+  for (const std::u16string& book : platform::ras::phonebooks_for(nullptr))
+    for (const auto& e : platform::ras::read_phonebook(book).value_or(std::vector<platform::ras::PhonebookEntry>{}))
       RasDeleteEntryW(W(book), W(e.name));
 }
 
@@ -111,16 +111,16 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   std::string_view input(reinterpret_cast<const char*>(data), size);
   size_t end = input.find('\0');
-  std::u16string argument = winsim::text::utf16(input.substr(0, end));
+  std::u16string argument = platform::text::utf16(input.substr(0, end));
   for (char16_t& c : argument)
     if (c == 0) c = 0xFFFD;  // an overlong UTF-8 NUL would cut the argument short
-  if (end != std::string_view::npos) add_entries(winsim::text::utf16(input.substr(end + 1)));
+  if (end != std::string_view::npos) add_entries(platform::text::utf16(input.substr(end + 1)));
 
-  std::u16string answer = winsim::text::from_wide(QueryRasEntries(W(argument)).GetString());
+  std::u16string answer = platform::text::from_wide(QueryRasEntries(W(argument)).GetString());
   // The letters in the framework's upper case, which the program uses too.
   CStringW upper(W(argument));
   upper.MakeUpper();
-  std::u16string letters = winsim::text::from_wide(upper.GetString());
+  std::u16string letters = platform::text::from_wide(upper.GetString());
   bool servers = letters.find(u'S') != std::u16string::npos, state = letters.find(u'?') != std::u16string::npos;
   std::u16string expected = servers && state   ? u"ERROR: Cannot query servers and connection status simultaneously."
                             : !servers && !state ? u"ERROR: Must specify S or ? to indicate action."

@@ -6,7 +6,7 @@
 
 #include "gdi/render.h"
 
-using namespace winsim::gdi;
+using namespace platform::gdi;
 
 namespace {
 

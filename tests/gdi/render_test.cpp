@@ -13,7 +13,7 @@
 
 #include "gdi/render.h"
 
-using namespace winsim::gdi;
+using namespace platform::gdi;
 
 namespace {
 

@@ -20,7 +20,7 @@ class ScaledClockTest : public MachineTest {
  protected:
   void SetUp() override {
     MachineTest::SetUp();
-    recreate(winsim::machine::Options{100.0, 0});
+    recreate(platform::machine::Options{100.0, 0});
   }
 };
 

@@ -121,7 +121,7 @@ TEST(LstrTest, CopiesConcatenatesAndCompares) {
   lstrcatW(wide, L"!");
   EXPECT_EQ(lstrlenW(wide), 5);
   lstrcpynW(wide, L"abcdef", 3);
-  EXPECT_EQ(winsim::text::from_wide(wide), u"ab");
+  EXPECT_EQ(platform::text::from_wide(wide), u"ab");
 
   EXPECT_EQ(lstrcmpiA("TARVOLT.EXE", "tarvolt.exe"), 0);
   EXPECT_EQ(lstrcmpiW(L"CAF\u00c9", L"caf\u00e9"), 0);

@@ -7,11 +7,11 @@
 namespace {
 
 using process_testing::ProcessTest;
-using winsim::command_line::split;
+using platform::command_line::split;
 
 std::vector<std::string> args(std::u16string_view line) {
   std::vector<std::string> out;
-  for (const std::u16string& a : split(line)) out.push_back(winsim::text::utf8(a));
+  for (const std::u16string& a : split(line)) out.push_back(platform::text::utf8(a));
   return out;
 }
 
@@ -50,7 +50,7 @@ TEST_F(ChildCommandLineTest, ChildGetsTheExactLineAndMainGetsTheSplitArguments) 
   ASSERT_TRUE(r.started) << r.error;
   EXPECT_EQ(r.exit_code, 0u);
   // main's arguments arrive in windows-1252.
-  std::string expected = winsim::text::utf8(line) + "\n[args]\n[two  blanks]\n[a\\\"b]\n[cd]\n[\xe9t\xe9]\n";
+  std::string expected = platform::text::utf8(line) + "\n[args]\n[two  blanks]\n[a\\\"b]\n[cd]\n[\xe9t\xe9]\n";
   EXPECT_EQ(r.output, expected);
 }
 

@@ -194,7 +194,7 @@ TEST_F(WaitTest, BadArgumentsFail) {
 }
 
 TEST_F(WaitTest, TimedWaitsEndExactlyWhenMachineTimePasses) {
-  winsim::clock::set_manual(1'700'000'000'000'000'000LL);
+  platform::clock::set_manual(1'700'000'000'000'000'000LL);
   HANDLE e = CreateEventW(nullptr, TRUE, FALSE, nullptr);
   std::atomic<int> done{0};
   std::atomic<DWORD> result{0};
@@ -208,17 +208,17 @@ TEST_F(WaitTest, TimedWaitsEndExactlyWhenMachineTimePasses) {
   });
   real_sleep(200);  // real time does not move a manual clock
   EXPECT_EQ(done, 0);
-  winsim::clock::advance(999'000'000LL);
+  platform::clock::advance(999'000'000LL);
   real_sleep(100);
   EXPECT_EQ(done, 0);
-  winsim::clock::advance(1'000'000LL);
+  platform::clock::advance(1'000'000LL);
   waiter.join();
   EXPECT_EQ(result, DWORD(WAIT_TIMEOUT));
   EXPECT_EQ(done, 1);
-  winsim::clock::advance(499'000'000LL);
+  platform::clock::advance(499'000'000LL);
   real_sleep(100);
   EXPECT_EQ(done, 1);
-  winsim::clock::advance(1'000'000LL);
+  platform::clock::advance(1'000'000LL);
   sleeper.join();
   EXPECT_EQ(done, 2);
   CloseHandle(e);

@@ -126,11 +126,11 @@ TEST_F(FilesCreateTest, DescriptorIsCloseOnExecAndHandlesCanBeInherited) {
   HANDLE h = CreateFileW(L"C:\\Tarvolt\\child.log", GENERIC_WRITE, FILE_SHARE_READ, &inherit, CREATE_ALWAYS,
                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_WRITE_THROUGH, nullptr);
   ASSERT_NE(h, INVALID_HANDLE_VALUE);
-  auto object = winsim::handles::get_as<winsim::files::FileObject>(h);
+  auto object = platform::handles::get_as<platform::files::FileObject>(h);
   ASSERT_NE(object, nullptr);
   EXPECT_TRUE(fcntl(object->native_fd(), F_GETFD) & FD_CLOEXEC);
   DWORD flags = 0;
-  ASSERT_TRUE(winsim::handles::flags(h, &flags));
+  ASSERT_TRUE(platform::handles::flags(h, &flags));
   EXPECT_TRUE(flags & HANDLE_FLAG_INHERIT);
   EXPECT_EQ(GetFileType(h), DWORD(FILE_TYPE_DISK));
   CloseHandle(h);

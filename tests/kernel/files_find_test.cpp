@@ -11,7 +11,7 @@ namespace {
 
 using files_testing::FilesTest;
 using files_testing::u8;
-using winsim::files::wildcard_match;
+using platform::files::wildcard_match;
 
 TEST(WildcardTest, MsDosRulesWindowsKeeps) {
   // "*.*" matches everything, names without a dot included.

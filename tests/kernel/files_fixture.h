@@ -14,17 +14,17 @@
 
 namespace files_testing {
 
-inline std::string u8(const WCHAR* s) { return winsim::text::utf8(winsim::text::from_wide(s)); }
-inline std::string u8(const std::u16string& s) { return winsim::text::utf8(s); }
+inline std::string u8(const WCHAR* s) { return platform::text::utf8(platform::text::from_wide(s)); }
+inline std::string u8(const std::u16string& s) { return platform::text::utf8(s); }
 
 class FilesTest : public testing_support::MachineTest {
  protected:
   void SetUp() override {
     MachineTest::SetUp();
-    saved_cwd_ = winsim::paths::current_directory();
+    saved_cwd_ = platform::paths::current_directory();
   }
   void TearDown() override {
-    winsim::paths::set_current_directory(saved_cwd_);
+    platform::paths::set_current_directory(saved_cwd_);
     MachineTest::TearDown();
   }
 

@@ -83,7 +83,7 @@ TEST_F(FilesPointerTest, NegativeSeeksFailAndLeaveThePointer) {
 TEST_F(FilesPointerTest, TimesFollowTheMachineClock) {
   // 2001-09-09 01:46:40 UTC in machine time, far from the real time now.
   const int64_t base_ns = 1'000'000'000LL * 1'000'000'000LL;
-  winsim::clock::set_manual(base_ns);
+  platform::clock::set_manual(base_ns);
   const uint64_t base_ft = uint64_t(base_ns / 100) + 116444736000000000ULL;
   auto value = [](const FILETIME& ft) { return (uint64_t(ft.dwHighDateTime) << 32) | ft.dwLowDateTime; };
 
@@ -94,7 +94,7 @@ TEST_F(FilesPointerTest, TimesFollowTheMachineClock) {
   EXPECT_EQ(value(created), base_ft);
   EXPECT_EQ(value(written), base_ft);
 
-  winsim::clock::advance(60'000'000'000LL);  // a minute later a write changes the write time only
+  platform::clock::advance(60'000'000'000LL);  // a minute later a write changes the write time only
   DWORD n;
   ASSERT_TRUE(WriteFile(h, "x", 1, &n, nullptr));
   ASSERT_TRUE(GetFileTime(h, &created, nullptr, &written));

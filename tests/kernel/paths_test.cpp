@@ -7,7 +7,7 @@ namespace {
 
 using files_testing::FilesTest;
 using files_testing::u8;
-using winsim::paths::full;
+using platform::paths::full;
 
 class PathsTest : public FilesTest {};
 
@@ -78,13 +78,13 @@ TEST_F(PathsTest, PathsOutsideTheDrivesFail) {
 
 TEST_F(PathsTest, HostPathsMapBackToWindowsPaths) {
   put("Tarvolt/Tarvolt.exe", "MZ");
-  auto host = winsim::paths::to_host(u"c:\\tarvolt\\TARVOLT.exe");
+  auto host = platform::paths::to_host(u"c:\\tarvolt\\TARVOLT.exe");
   ASSERT_TRUE(host.has_value());
   EXPECT_EQ(*host, c("Tarvolt/Tarvolt.exe"));
-  EXPECT_EQ(u8(winsim::paths::to_windows(*host)), "C:\\Tarvolt\\Tarvolt.exe");
-  EXPECT_EQ(u8(winsim::paths::to_windows(root_ / "drive_c")), "C:\\");
-  EXPECT_EQ(u8(winsim::paths::to_windows(root_ / "machine.db")), "");
-  EXPECT_EQ(u8(winsim::paths::to_windows("/etc/passwd")), "");
+  EXPECT_EQ(u8(platform::paths::to_windows(*host)), "C:\\Tarvolt\\Tarvolt.exe");
+  EXPECT_EQ(u8(platform::paths::to_windows(root_ / "drive_c")), "C:\\");
+  EXPECT_EQ(u8(platform::paths::to_windows(root_ / "machine.db")), "");
+  EXPECT_EQ(u8(platform::paths::to_windows("/etc/passwd")), "");
 }
 
 TEST_F(PathsTest, CurrentDirectoryGovernsRelativePaths) {
@@ -107,7 +107,7 @@ TEST_F(PathsTest, CurrentDirectoryGovernsRelativePaths) {
   EXPECT_EQ(GetLastError(), DWORD(ERROR_FILE_NOT_FOUND));
   EXPECT_FALSE(SetCurrentDirectoryW(L"settings.ini"));
   EXPECT_EQ(GetLastError(), DWORD(ERROR_DIRECTORY));
-  EXPECT_EQ(u8(winsim::paths::current_directory()), "C:\\program files\\Tarvolt");  // unchanged
+  EXPECT_EQ(u8(platform::paths::current_directory()), "C:\\program files\\Tarvolt");  // unchanged
 }
 
 TEST_F(PathsTest, BufferSizeProtocols) {

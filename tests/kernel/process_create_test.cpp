@@ -37,10 +37,10 @@ TEST_F(ProcessCreateTest, ProgramFolderComesBeforeSystem32AndExeIsAppended) {
 TEST_F(ProcessCreateTest, CurrentDirectoryComesBeforeSystem32) {
   install("proc_probe", "Work", "tool.exe");
   install("proc_marker", "Windows/System32", "tool.exe");
-  std::u16string before = winsim::paths::current_directory();
-  ASSERT_TRUE(winsim::paths::set_current_directory(u"C:\\Work"));
+  std::u16string before = platform::paths::current_directory();
+  ASSERT_TRUE(platform::paths::set_current_directory(u"C:\\Work"));
   EXPECT_EQ(outcome(u"tool exit 7"), 7u);
-  winsim::paths::set_current_directory(before);
+  platform::paths::set_current_directory(before);
 }
 
 TEST_F(ProcessCreateTest, MissingAndNonExecutableFilesAreRefused) {

@@ -12,16 +12,16 @@ using Entries = std::vector<std::string>;
 
 TEST(ChildEnvironment, GivenBlockReplacesTheEnvironmentButNotTheHandover) {
   const char16_t unicode[] = u"=C:=C:\\Tarvolt\0PATH=C:\\Windows\0WINSIM_HANDLES=4:3\0NAME=caf\u00e9\0";
-  EXPECT_EQ(winsim::child_environment(unicode, true, {"WINSIM_HANDLES=8:3"}),
+  EXPECT_EQ(platform::child_environment(unicode, true, {"WINSIM_HANDLES=8:3"}),
             (Entries{"PATH=C:\\Windows", "NAME=caf\xc3\xa9", "WINSIM_HANDLES=8:3"}));
   const char ansi[] = "NAME=caf\xe9\0WINSIM_STDIO=c,c,c\0";
-  EXPECT_EQ(winsim::child_environment(ansi, false, {}), (Entries{"NAME=caf\xc3\xa9"}));
+  EXPECT_EQ(platform::child_environment(ansi, false, {}), (Entries{"NAME=caf\xc3\xa9"}));
 }
 
 TEST(ChildEnvironment, OwnEnvironmentPassesWithoutTheCreatorsHandover) {
   setenv("TARVOLT_CHILD_ENV_TEST", "yes", 1);
   setenv("WINSIM_CONSOLE", "9", 1);
-  Entries env = winsim::child_environment(nullptr, false, {"WINSIM_CONSOLE=4"});
+  Entries env = platform::child_environment(nullptr, false, {"WINSIM_CONSOLE=4"});
   unsetenv("WINSIM_CONSOLE");
   unsetenv("TARVOLT_CHILD_ENV_TEST");
   EXPECT_EQ(std::count(env.begin(), env.end(), "TARVOLT_CHILD_ENV_TEST=yes"), 1);

@@ -59,9 +59,9 @@ ProcessTest::Result ProcessTest::run_from_linux(const std::string& arguments) {
 }
 
 DWORD wait_for(HANDLE h, DWORD timeout_ms) {
-  auto waitable = winsim::handles::get_as<winsim::Waitable>(h);
+  auto waitable = platform::handles::get_as<platform::Waitable>(h);
   if (!waitable) return WAIT_FAILED;
-  return winsim::wait::for_objects({waitable}, false, timeout_ms, 0);
+  return platform::wait::for_objects({waitable}, false, timeout_ms, 0);
 }
 
 DWORD exit_code_of(HANDLE process) {

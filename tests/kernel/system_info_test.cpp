@@ -37,8 +37,8 @@ TEST_F(SystemInfoTest, TheRecordSizeChoosesTheShortOrTheExtendedForm) {
 }
 
 TEST_F(SystemInfoTest, A64BitProgramSeesTheX64ProcessorThroughBothCalls) {
-  winsim::machine::set_config("windows_version", "5.2");
-  winsim::machine::set_config("windows_product_type", "server");
+  platform::machine::set_config("windows_version", "5.2");
+  platform::machine::set_config("windows_product_type", "server");
   SYSTEM_INFO wow = {}, native = {};
   GetSystemInfo(&wow);
   EXPECT_EQ(wow.wProcessorArchitecture, PROCESSOR_ARCHITECTURE_AMD64);
@@ -58,8 +58,8 @@ TEST_F(SystemInfoTest, A64BitProgramSeesTheX64ProcessorThroughBothCalls) {
   EXPECT_EQ(ex.wProductType, VER_NT_SERVER);
   // Only Windows Server 2003 R2 gives its build number here.
   EXPECT_EQ(GetSystemMetrics(SM_SERVERR2), 0);
-  winsim::machine::set_config("windows_server_r2", "1");
-  winsim::machine::set_config("windows_build", "3790");
+  platform::machine::set_config("windows_server_r2", "1");
+  platform::machine::set_config("windows_build", "3790");
   EXPECT_EQ(GetSystemMetrics(SM_SERVERR2), 3790);
 }
 

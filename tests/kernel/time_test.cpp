@@ -81,9 +81,9 @@ TEST(TimeConversionTest, InvalidSystemTimesAreRefused) {
 }
 
 TEST_F(TimeTest, EveryTimeFunctionFollowsTheMachineClock) {
-  int64_t epoch = std::stoll(winsim::machine::config("machine_epoch_ns"));
+  int64_t epoch = std::stoll(platform::machine::config("machine_epoch_ns"));
   int64_t start = 1'900'000'000LL * kSecond + 250'000'000LL;  // 2030-03-17 17:46:40.250 UTC
-  winsim::clock::set_manual(start);
+  platform::clock::set_manual(start);
   SYSTEMTIME now{};
   GetSystemTime(&now);
   EXPECT_EQ(text(now), "2030-03-17 17:46:40.250 dow0");
@@ -101,21 +101,21 @@ TEST_F(TimeTest, EveryTimeFunctionFollowsTheMachineClock) {
   DWORD tick = GetTickCount();
   ULONGLONG tick64 = GetTickCount64();
   EXPECT_EQ(tick64, ULONGLONG((start - epoch) / 1'000'000));
-  winsim::clock::advance(2 * kSecond + 5'000'000);
+  platform::clock::advance(2 * kSecond + 5'000'000);
   QueryPerformanceCounter(&after);
   EXPECT_EQ(after.QuadPart - before.QuadPart, 2 * frequency.QuadPart + frequency.QuadPart / 200);
   EXPECT_EQ(GetTickCount() - tick, 2005u);
   EXPECT_EQ(GetTickCount64() - tick64, 2005u);
 
   // After 2^32 ms of machine time the 32-bit count starts again.
-  winsim::clock::set_manual(epoch + (int64_t(1) << 32) * 1'000'000 + 7'000'000);
+  platform::clock::set_manual(epoch + (int64_t(1) << 32) * 1'000'000 + 7'000'000);
   EXPECT_EQ(GetTickCount(), 7u);
   EXPECT_EQ(GetTickCount64(), (ULONGLONG(1) << 32) + 7);
 }
 
 TEST_F(TimeTest, LocalTimeIsUtcMinusTheMachineBias) {
-  recreate(winsim::machine::Options{1.0, -150});  // UTC+02:30
-  winsim::clock::set_manual(1'700'000'000LL * kSecond);  // 2023-11-14 22:13:20 UTC
+  recreate(platform::machine::Options{1.0, -150});  // UTC+02:30
+  platform::clock::set_manual(1'700'000'000LL * kSecond);  // 2023-11-14 22:13:20 UTC
   SYSTEMTIME local{};
   GetLocalTime(&local);
   EXPECT_EQ(text(local), "2023-11-15 00:43:20.000 dow3");

@@ -9,13 +9,13 @@
 namespace {
 
 using namespace net_testing;
-namespace clock = winsim::clock;
+namespace clock = platform::clock;
 
 class Echoes : public NetTest {
  protected:
   // A connection RAS would keep: client 10.8.0.2 through vpn1, its tunnel end 10.8.0.1.
   void connect_vpn1(uint32_t if_index = 30) {
-    winsim::machine::Statement s(
+    platform::machine::Statement s(
         "INSERT INTO ras_connections(entry, phonebook, guid, device_type, device_name, server_host, server_address,"
         " client_address, tunnel_address, if_index, dialled_ns) VALUES('Office', 'C:\\x.pbk', x'00', 'vpn', 'VPN',"
         " 'vpn1.example.net', ?, ?, ?, ?, 0)");

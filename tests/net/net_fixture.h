@@ -18,7 +18,7 @@
 
 namespace net_testing {
 
-inline uint32_t ip(const char* text) { return *winsim::net::parse_dotted(text); }
+inline uint32_t ip(const char* text) { return *platform::net::parse_dotted(text); }
 
 constexpr DWORD kLanIndex = 11;  // the default world's adapter
 
@@ -26,7 +26,7 @@ class NetTest : public testing_support::MachineTest {
  protected:
   // A statement of the world's language, as `winsim world set` takes it.
   void world(const std::string& statement) {
-    winsim::net::change_world([&](winsim::net::World& w) { winsim::net::apply_statement(w, winsim::net::split_words(statement)); });
+    platform::net::change_world([&](platform::net::World& w) { platform::net::apply_statement(w, platform::net::split_words(statement)); });
   }
 
   std::vector<MIB_IPFORWARDROW> forward_table(BOOL order = FALSE) {

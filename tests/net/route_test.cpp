@@ -6,7 +6,7 @@
 namespace {
 
 using namespace net_testing;
-using winsim::net::route_to;
+using platform::net::route_to;
 
 class Routes : public NetTest {};
 
@@ -99,7 +99,7 @@ TEST_F(Routes, TheTableFollowsTheSizeProtocolAndSortsOnRequest) {
   ASSERT_EQ(CreateIpForwardEntry(&added), DWORD(NO_ERROR));
   std::vector<MIB_IPFORWARDROW> sorted = forward_table(TRUE);
   EXPECT_TRUE(std::is_sorted(sorted.begin(), sorted.end(), [](const auto& a, const auto& b) {
-    return winsim::net::numeric(a.dwForwardDest) < winsim::net::numeric(b.dwForwardDest);
+    return platform::net::numeric(a.dwForwardDest) < platform::net::numeric(b.dwForwardDest);
   }));
   const MIB_IPFORWARDROW& first = sorted.front();
   EXPECT_EQ(first.dwForwardDest, 0u);

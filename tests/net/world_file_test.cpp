@@ -3,8 +3,8 @@
 
 namespace {
 
-using winsim::net::parse_world;
-using winsim::net::WorldError;
+using platform::net::parse_world;
+using platform::net::WorldError;
 
 std::string error_of(const std::string& text) {
   try {
@@ -41,17 +41,17 @@ TEST(WorldFile, ErrorsNameTheLineAndTheProblem) {
 }
 
 TEST(WorldFile, WhatShowPrintsReadsBackToTheSameWorld) {
-  winsim::net::World world = winsim::net::default_world();
-  std::string text = winsim::net::format_world(world);
-  EXPECT_EQ(winsim::net::format_world(parse_world(text)), text);
+  platform::net::World world = platform::net::default_world();
+  std::string text = platform::net::format_world(world);
+  EXPECT_EQ(platform::net::format_world(parse_world(text)), text);
 
-  winsim::net::apply_statement(world, winsim::net::split_words(
+  platform::net::apply_statement(world, platform::net::split_words(
       "vpn \"pool server\" address 198.51.100.9 client 10.7.0.2-10.7.0.9 tunnel 10.7.0.1 dial 1s psk \"two words\" "
       "down echo off"));
-  text = winsim::net::format_world(world);
-  winsim::net::World back = parse_world(text);
+  text = platform::net::format_world(world);
+  platform::net::World back = parse_world(text);
   ASSERT_EQ(back.vpn_servers.size(), 3u);
-  const winsim::net::VpnServer& pool = back.vpn_servers[2];
+  const platform::net::VpnServer& pool = back.vpn_servers[2];
   EXPECT_EQ(pool.host, "pool server");
   EXPECT_EQ(pool.client_last, net_testing::ip("10.7.0.9"));
   EXPECT_EQ(pool.psk, "two words");

@@ -21,13 +21,13 @@ TEST_F(RasTest, StoredCredentialsComeBackAsDialParametersWithAPasswordHandle) {
   EXPECT_TRUE(stored);
   EXPECT_STREQ(params.szUserName, "alice");
   EXPECT_STREQ(params.szPassword, "****************");
-  EXPECT_EQ(read_phonebook_bytes(winsim::ras::all_users_phonebook()).find("secret"), std::string::npos);
+  EXPECT_EQ(read_phonebook_bytes(platform::ras::all_users_phonebook()).find("secret"), std::string::npos);
 
   // The user's own name wins over the all-users one; the handle leaves the password alone.
   ASSERT_EQ(set_credentials(u"Office", RASCM_UserName | RASCM_Password, u"bob", u"****************"), 0u);
   RASDIALPARAMSW wide{};
   wide.dwSize = 2096;  // the record before dwSubEntry
-  winsim::ras::put(wide.szEntryName, u"office");
+  platform::ras::put(wide.szEntryName, u"office");
   ASSERT_EQ(RasGetEntryDialParamsW(nullptr, &wide, &stored), 0u);
   EXPECT_EQ(u8(wide.szUserName), "bob");
   EXPECT_TRUE(stored);
@@ -46,7 +46,7 @@ TEST_F(RasTest, StoredCredentialsComeBackAsDialParametersWithAPasswordHandle) {
 }
 
 TEST_F(RasTest, CredentialsAreRefusedAsWindowsRefusesThem) {
-  ASSERT_EQ(make_vpn_entry(u"Mine", u"vpn1.example.net", w(winsim::ras::user_phonebook())), 0u);
+  ASSERT_EQ(make_vpn_entry(u"Mine", u"vpn1.example.net", w(platform::ras::user_phonebook())), 0u);
   // Default credentials exist for all-users entries only.
   EXPECT_EQ(set_credentials(u"Mine", RASCM_Password | RASCM_DefaultCreds, u"", u"x"), DWORD(ERROR_ACCESS_DENIED));
   EXPECT_EQ(set_credentials(u"Mine", RASCM_Password, u"", u"x"), 0u);

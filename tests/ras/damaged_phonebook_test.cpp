@@ -8,13 +8,13 @@
 namespace {
 
 using namespace ras_testing;
-using winsim::ras::all_users_phonebook;
+using platform::ras::all_users_phonebook;
 
 std::vector<std::string> names_in_all_users() {
   std::vector<RASENTRYNAMEA> names(16);
   names[0].dwSize = sizeof(RASENTRYNAMEA);
   DWORD size = DWORD(names.size() * sizeof(RASENTRYNAMEA)), count = 0;
-  std::string phonebook = winsim::text::utf8(all_users_phonebook());
+  std::string phonebook = platform::text::utf8(all_users_phonebook());
   EXPECT_EQ(RasEnumEntriesA(nullptr, phonebook.c_str(), names.data(), &size, &count), 0u);
   std::vector<std::string> result;
   for (DWORD i = 0; i < count; ++i) result.push_back(names[i].szEntryName);
@@ -77,11 +77,11 @@ TEST_F(RasTest, ValuesWithLineBreaksCannotForgeEntries) {
 }
 
 TEST(PhonebookText, ReadingWhatWasWrittenGivesTheSameEntries) {
-  auto entries = winsim::ras::parse_phonebook("[A]\nk = v\nK=second\n[B]\n=no key\nx=\n");
+  auto entries = platform::ras::parse_phonebook("[A]\nk = v\nK=second\n[B]\n=no key\nx=\n");
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(*entries[0].find(u"k"), u"v");  // the first of a repeated key counts
   EXPECT_EQ(entries[1].values.size(), 1u);
-  auto again = winsim::ras::parse_phonebook(winsim::ras::format_phonebook(entries));
+  auto again = platform::ras::parse_phonebook(platform::ras::format_phonebook(entries));
   ASSERT_EQ(again.size(), 2u);
   EXPECT_EQ(again[0].values, entries[0].values);
   EXPECT_EQ(again[1].values, entries[1].values);

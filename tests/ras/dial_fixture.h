@@ -7,7 +7,7 @@
 
 #include "kernel/clock.h"
 #include "ras/ras_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace ras_testing {
 
@@ -17,7 +17,7 @@ class RasDialTest : public RasTest {
 
   void SetUp() override {
     RasTest::SetUp();
-    winsim::machine::Options options;
+    platform::machine::Options options;
     options.scale = kScale;
     recreate(options);
   }
@@ -40,13 +40,13 @@ class RasDialTest : public RasTest {
   DWORD dial(const std::u16string& name, HRASCONN* connection) {
     RASDIALPARAMSW params{};
     params.dwSize = sizeof params;
-    winsim::ras::put(params.szEntryName, name);
+    platform::ras::put(params.szEntryName, name);
     BOOL stored = FALSE;
     if (DWORD error = RasGetEntryDialParamsW(nullptr, &params, &stored)) return error;
     *connection = nullptr;
     return RasDialW(nullptr, nullptr, &params, 0, nullptr, connection);
   }
-  static int64_t machine_ms() { return winsim::clock::now_ns() / 1000000; }
+  static int64_t machine_ms() { return platform::clock::now_ns() / 1000000; }
 };
 
 }  // namespace ras_testing

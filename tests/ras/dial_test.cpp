@@ -66,7 +66,7 @@ TEST_F(RasDialTest, ADialSucceedsAfterTheServersDialTimeAndIsSeenByOtherProcesse
   EXPECT_EQ(enumerated, connection);
   EXPECT_EQ(std::memcmp(&connections[0].guidEntry, &entry.guidId, sizeof(GUID)), 0);
   EXPECT_EQ(connections[0].dwFlags, DWORD(RASCF_AllUsers | RASCF_GlobalCreds));
-  EXPECT_EQ(winsim::text::from_wide(connections[0].szPhonebook), winsim::ras::all_users_phonebook());
+  EXPECT_EQ(platform::text::from_wide(connections[0].szPhonebook), platform::ras::all_users_phonebook());
 
   // Dialled again, the entry answers with its connection at once, not after a dial: with the
   // server's dial time made ten minutes, a minute tells the two apart on a loaded host too.

@@ -8,8 +8,8 @@
 namespace {
 
 using namespace ras_testing;
-using winsim::ras::all_users_phonebook;
-using winsim::ras::user_phonebook;
+using platform::ras::all_users_phonebook;
+using platform::ras::user_phonebook;
 
 TEST_F(RasTest, EnumerationReportsTheSizeNeededWhenTheEntriesDoNotFit) {
   for (const char16_t* name : {u"One", u"Two", u"Three"}) ASSERT_EQ(make_vpn_entry(name, u"vpn1.example.net"), 0u);
@@ -33,10 +33,10 @@ TEST_F(RasTest, EnumerationReportsTheSizeNeededWhenTheEntriesDoNotFit) {
   // The all-users phone book first, each record naming its file.
   EXPECT_EQ(u8(names[0].szEntryName), "One");
   EXPECT_EQ(names[0].dwFlags, DWORD(REN_AllUsers));
-  EXPECT_EQ(winsim::text::from_wide(names[0].szPhonebookPath), all_users_phonebook());
+  EXPECT_EQ(platform::text::from_wide(names[0].szPhonebookPath), all_users_phonebook());
   EXPECT_EQ(u8(names[3].szEntryName), "Mine");
   EXPECT_EQ(names[3].dwFlags, DWORD(REN_User));
-  EXPECT_EQ(winsim::text::from_wide(names[3].szPhonebookPath), user_phonebook());
+  EXPECT_EQ(platform::text::from_wide(names[3].szPhonebookPath), user_phonebook());
 }
 
 TEST_F(RasTest, EnumerationTakesTheOlderRecordAndPacksItsRecordsAtThatSize) {
@@ -87,13 +87,13 @@ TEST_F(RasTest, PropertiesRoundTripAndAnOlderRecordKeepsTheNewerMembers) {
   RASENTRYW entry{};
   entry.dwSize = sizeof entry;
   entry.dwType = RASET_Vpn;
-  winsim::ras::put(entry.szDeviceType, u"vpn");
-  winsim::ras::put(entry.szLocalPhoneNumber, u"vpn2.example.net");
+  platform::ras::put(entry.szDeviceType, u"vpn");
+  platform::ras::put(entry.szLocalPhoneNumber, u"vpn2.example.net");
   entry.ipaddrDns = RASIPADDR{10, 0, 0, 53};
   entry.dwfOptions = RASEO_RemoteDefaultGateway | RASEO_RequireMsCHAP2;
   entry.dwfOptions2 = RASEO2_UsePreSharedKey | RASEO2_ReconnectIfDropped;
   entry.dwVpnStrategy = VS_L2tpOnly;
-  winsim::ras::put(entry.szDnsSuffix, u"corp.example");
+  platform::ras::put(entry.szDnsSuffix, u"corp.example");
   entry.dwRedialCount = 7;
   ASSERT_EQ(RasSetEntryPropertiesW(nullptr, L"Büro", &entry, sizeof entry, nullptr, 0), 0u);
 
@@ -161,7 +161,7 @@ TEST_F(RasTest, EachEntryHasItsOwnIdentityAndDeletionRemovesIt) {
 
 TEST_F(RasTest, InvalidEntryNamesAreRefused) {
   for (const char16_t* name : {u"", u".hidden", u"a/b", u"a:b", u"   ", u"line\nbreak"})
-    EXPECT_EQ(make_vpn_entry(name, u"vpn1.example.net"), DWORD(ERROR_INVALID_NAME)) << winsim::text::utf8(name);
+    EXPECT_EQ(make_vpn_entry(name, u"vpn1.example.net"), DWORD(ERROR_INVALID_NAME)) << platform::text::utf8(name);
 }
 
 }  // namespace

@@ -8,7 +8,7 @@
 namespace {
 
 using namespace std::chrono;
-namespace signal = winsim::machine_signal;
+namespace signal = platform::machine_signal;
 
 class MachineSignalTest : public testing_support::MachineTest {};
 

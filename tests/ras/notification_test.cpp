@@ -14,7 +14,7 @@ class RasNotificationTest : public RasDialTest {
  protected:
   void SetUp() override {
     RasDialTest::SetUp();
-    recreate(winsim::machine::Options{});
+    recreate(platform::machine::Options{});
     world_set({"vpn", "vpn1.example.net", "dial", "0"});
   }
   // The machine signals within a clock tick; a loaded host may take longer to run the process's

@@ -16,22 +16,22 @@
 
 namespace ras_testing {
 
-inline std::string u8(const WCHAR* s) { return winsim::text::utf8(winsim::text::from_wide(s)); }
-inline const WCHAR* w(const std::u16string& s) { return winsim::text::wide(s); }
+inline std::string u8(const WCHAR* s) { return platform::text::utf8(platform::text::from_wide(s)); }
+inline const WCHAR* w(const std::u16string& s) { return platform::text::wide(s); }
 
 class RasTest : public testing_support::MachineTest {
  protected:
   // Writes the bytes of a phone-book file as a hand editor would.
   void write_phonebook(const std::u16string& phonebook, const std::string& bytes) {
     // C:\ is drive_c in the root; the folders do not exist yet.
-    std::string relative = winsim::text::utf8(phonebook.substr(3));
+    std::string relative = platform::text::utf8(phonebook.substr(3));
     std::replace(relative.begin(), relative.end(), '\\', '/');
     std::filesystem::path host = root_ / "drive_c" / relative;
     std::filesystem::create_directories(host.parent_path());
     std::ofstream(host, std::ios::binary) << bytes;
   }
   std::string read_phonebook_bytes(const std::u16string& phonebook) {
-    std::ifstream file(*winsim::paths::to_host(phonebook), std::ios::binary);
+    std::ifstream file(*platform::paths::to_host(phonebook), std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
   }
   // A VPN entry to `server`, in `phonebook` (null: where RAS puts new entries).
@@ -40,8 +40,8 @@ class RasTest : public testing_support::MachineTest {
     RASENTRYW entry{};
     entry.dwSize = sizeof entry;
     entry.dwType = RASET_Vpn;
-    winsim::ras::put(entry.szDeviceType, u"vpn");
-    winsim::ras::put(entry.szLocalPhoneNumber, server);
+    platform::ras::put(entry.szDeviceType, u"vpn");
+    platform::ras::put(entry.szLocalPhoneNumber, server);
     entry.dwfOptions2 = use_psk ? RASEO2_UsePreSharedKey : 0;
     entry.dwVpnStrategy = use_psk ? VS_L2tpOnly : VS_Default;
     return RasSetEntryPropertiesW(phonebook, w(name), &entry, sizeof entry, nullptr, 0);
@@ -51,8 +51,8 @@ class RasTest : public testing_support::MachineTest {
     RASCREDENTIALSW c{};
     c.dwSize = sizeof c;
     c.dwMask = mask;
-    winsim::ras::put(c.szUserName, user);
-    winsim::ras::put(c.szPassword, secret);
+    platform::ras::put(c.szUserName, user);
+    platform::ras::put(c.szPassword, secret);
     return RasSetCredentialsW(phonebook, w(name), &c, FALSE);
   }
 };

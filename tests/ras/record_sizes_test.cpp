@@ -69,7 +69,7 @@ TEST_F(RasTest, EntryRecordsTakeTheX64SizeOfEachVersion) {
   });
   expect_sizes("RASDIALPARAMSW", {2096, 2108}, 0, [](void* r, DWORD) {
     auto* params = static_cast<RASDIALPARAMSW*>(r);
-    winsim::ras::put(params->szEntryName, u"Office");
+    platform::ras::put(params->szEntryName, u"Office");
     BOOL stored = FALSE;
     return RasGetEntryDialParamsW(nullptr, params, &stored);
   });
@@ -87,7 +87,7 @@ TEST_F(RasTest, DialRecordsTakeTheX64SizeOfEachVersion) {
   const DWORD missing = ERROR_CANNOT_FIND_PHONEBOOK_ENTRY;
   expect_sizes("RASDIALPARAMSW", {2096, 2108}, missing, [](void* r, DWORD) {
     auto* params = static_cast<RASDIALPARAMSW*>(r);
-    winsim::ras::put(params->szEntryName, u"Missing");
+    platform::ras::put(params->szEntryName, u"Missing");
     HRASCONN connection = nullptr;
     return RasDialW(nullptr, nullptr, params, 0, nullptr, &connection);
   });

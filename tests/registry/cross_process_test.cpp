@@ -1,7 +1,7 @@
 #include <windows.h>
 
 #include "registry/registry_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace {
 

@@ -57,7 +57,7 @@ class RegistryTest : public MachineTest {
       if (error == ERROR_NO_MORE_ITEMS) break;
       EXPECT_EQ(error, ERROR_SUCCESS);
       if (error) break;
-      names.push_back(winsim::text::utf8(winsim::text::from_wide(name, chars)));
+      names.push_back(platform::text::utf8(platform::text::from_wide(name, chars)));
     }
     return names;
   }

@@ -8,8 +8,8 @@ namespace {
 
 using testing_support::RegistryTest;
 using testing_support::terminated_utf16;
-using winsim::text::from_wide;
-using winsim::text::utf8;
+using platform::text::from_wide;
+using platform::text::utf8;
 
 class RegistryValues : public RegistryTest {};
 

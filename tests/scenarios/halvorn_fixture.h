@@ -15,7 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace halvorn_testing {
 
@@ -50,7 +50,7 @@ class HalvornTest : public testing_support::WinsimTest {
  protected:
   void SetUp() override {
     WinsimTest::SetUp();
-    recreate(winsim::machine::Options{10.0, 0});
+    recreate(platform::machine::Options{10.0, 0});
     ASSERT_EQ(winsim({"install", testing_support::bin_dir().parent_path().string()}).exit_code, 0);
   }
   void TearDown() override {
@@ -199,7 +199,7 @@ class HalvornTest : public testing_support::WinsimTest {
   }
   // A fresh machine with the programs installed, whose clock runs `scale` times faster.
   void remake(double scale, int tz_bias_minutes = 0) {
-    recreate(winsim::machine::Options{scale, tz_bias_minutes});
+    recreate(platform::machine::Options{scale, tz_bias_minutes});
     ASSERT_EQ(winsim({"install", testing_support::bin_dir().parent_path().string()}).exit_code, 0);
   }
   void add_entry(const std::string& name, const std::string& server, const std::string& password = "secret") {

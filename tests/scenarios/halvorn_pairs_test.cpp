@@ -6,7 +6,7 @@
 #include <functional>
 
 #include "scenarios/halvorn_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace {
 

@@ -47,7 +47,7 @@ class PardexPasswordDialog : public PhoneBookToolsTest {
   void SetUp() override {
     PhoneBookToolsTest::SetUp();
     // Boxes wait for the test to answer them.
-    winsim::machine::set_config("desktop.box_timeout_ms", "600000");
+    platform::machine::set_config("desktop.box_timeout_ms", "600000");
   }
   void TearDown() override {
     // A window a failed test left open must not keep its program from ending.

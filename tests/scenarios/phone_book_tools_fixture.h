@@ -16,7 +16,7 @@
 #include "kernel/text.h"
 #include "ras/credentials.h"
 #include "ras/phonebooks.h"
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace phone_book_tools_testing {
 
@@ -24,9 +24,9 @@ struct Box {
   std::string program, caption, text, buttons, answer;
 };
 
-inline std::u16string U(const WCHAR* s) { return winsim::text::from_wide(s); }
-inline std::string Utf8(const WCHAR* s) { return winsim::text::utf8(U(s)); }
-inline std::u16string U16(const std::string& s) { return winsim::text::utf16(s); }
+inline std::u16string U(const WCHAR* s) { return platform::text::from_wide(s); }
+inline std::string Utf8(const WCHAR* s) { return platform::text::utf8(U(s)); }
+inline std::u16string U16(const std::string& s) { return platform::text::utf16(s); }
 inline const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(s.c_str()); }
 template <size_t N>
 void Put(WCHAR (&field)[N], const std::u16string& s) {
@@ -39,7 +39,7 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
  protected:
   void SetUp() override {
     WinsimTest::SetUp();
-    recreate(winsim::machine::Options{30.0, 0});  // a dial of 3 s lasts 0.1 s
+    recreate(platform::machine::Options{30.0, 0});  // a dial of 3 s lasts 0.1 s
     auto installed = winsim({"install", testing_support::bin_dir().parent_path().string()});
     ASSERT_EQ(installed.exit_code, 0) << installed.err;
   }
@@ -103,20 +103,20 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
   }
   std::vector<std::string> entry_names() {
     std::vector<std::string> names;
-    for (const std::u16string& book : winsim::ras::phonebooks_for(nullptr))
-      for (const auto& entry : winsim::ras::read_phonebook(book).value_or(std::vector<winsim::ras::PhonebookEntry>{}))
-        names.push_back(winsim::text::utf8(entry.name));
+    for (const std::u16string& book : platform::ras::phonebooks_for(nullptr))
+      for (const auto& entry : platform::ras::read_phonebook(book).value_or(std::vector<platform::ras::PhonebookEntry>{}))
+        names.push_back(platform::text::utf8(entry.name));
     return names;
   }
   // The credentials stored for all users of an entry of the all-users phone book.
-  winsim::ras::Credentials all_users_credentials(const std::string& name) {
-    return winsim::ras::load_credentials(winsim::ras::all_users_phonebook(), U16(name),
-                                         winsim::ras::all_users_owner());
+  platform::ras::Credentials all_users_credentials(const std::string& name) {
+    return platform::ras::load_credentials(platform::ras::all_users_phonebook(), U16(name),
+                                         platform::ras::all_users_owner());
   }
   // The pre-shared key a dial of the entry would use.
   std::u16string key_of(const std::string& name) {
     bool from_all_users = false;
-    return winsim::ras::effective_credentials(winsim::ras::all_users_phonebook(), U16(name), &from_all_users)
+    return platform::ras::effective_credentials(platform::ras::all_users_phonebook(), U16(name), &from_all_users)
         .preshared_key;
   }
   std::vector<std::string> connections() {

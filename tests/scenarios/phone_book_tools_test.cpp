@@ -76,9 +76,9 @@ TEST_F(PhoneBookTools, PardexCutsLongFieldsToTheirLimits) {
   ASSERT_TRUE(read_entry("Long", &entry));
   EXPECT_EQ(Utf8(entry.szLocalPhoneNumber), server.substr(0, 63));
   auto credentials = all_users_credentials("Long");
-  EXPECT_EQ(winsim::text::utf8(credentials.user_name), user.substr(0, 127));
-  EXPECT_EQ(winsim::text::utf8(credentials.password), password.substr(0, 127));
-  EXPECT_EQ(winsim::text::utf8(key_of("Long")), key.substr(0, 127));
+  EXPECT_EQ(platform::text::utf8(credentials.user_name), user.substr(0, 127));
+  EXPECT_EQ(platform::text::utf8(credentials.password), password.substr(0, 127));
+  EXPECT_EQ(platform::text::utf8(key_of("Long")), key.substr(0, 127));
 }
 
 TEST_F(PhoneBookTools, PardexPositionalFormTakesFourOrFiveWordsAsTheyStand) {
@@ -222,7 +222,7 @@ TEST_F(PhoneBookTools, SornetRemovesOneNetworkFromBothPhoneBooks) {
   add_entry("AUTO-A", "no digit");
   add_entry("AUTO-B0", "b0");
   add_entry("Home", "home");
-  add_entry("AUTO-A3", "a3", u"vpn", winsim::ras::user_phonebook());
+  add_entry("AUTO-A3", "a3", u"vpn", platform::ras::user_phonebook());
   set_credentials("AUTO-A0", "alice", "secret");
 
   EXPECT_EQ(exit_code("sornet.exe"), 1);

@@ -6,7 +6,7 @@
 #include <regex>
 #include <sstream>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 

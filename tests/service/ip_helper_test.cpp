@@ -58,7 +58,7 @@ TEST_F(IpHelperTest, AHostRouteTakesTheInterfacesMetricOrOne) {
   RV_TarvoltApp app;
   RV_IpHelper helper(&app);
   DWORD index = adapter_index(helper);
-  const DWORD metric = winsim::net::adapters().front().metric;
+  const DWORD metric = platform::net::adapters().front().metric;
   EXPECT_EQ(helper.GetInterfaceMetric(index), metric);
   EXPECT_EQ(helper.GetInterfaceMetric(9999), 1u);
 

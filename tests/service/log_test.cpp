@@ -74,10 +74,10 @@ TEST_F(LogTest, TimeStampsPadEveryFieldButTheMilliseconds) {
       {utc_ns(2026, 1, 9, 23, 0, 0, 999), "2026-01-09, 23:00:00.0999\t: "},
   };
   for (const Case& c : cases) {
-    winsim::clock::set_manual(c.when);
+    platform::clock::set_manual(c.when);
     EXPECT_EQ(std::string(RV_LogObject::FormatTimestamp().GetString()), c.prefix);
   }
-  winsim::clock::set_real();
+  platform::clock::set_real();
 }
 
 TEST_F(LogTest, TheThresholdIsReadOnEveryCall) {

@@ -33,7 +33,7 @@ class VpnDialTest : public VpnTest {
     return entry;
   }
   void set_up(const char* host, bool up) {
-    change_world([&](winsim::net::World& world) { server(world, host).up = up; });
+    change_world([&](platform::net::World& world) { server(world, host).up = up; });
   }
   DWORD active_connections() {
     RASCONNA connections[8];
@@ -142,14 +142,14 @@ TEST_F(VpnDialTest, TheHangUpRemovesOnlyTheHostRouteOfTheCurrentPair) {
 }
 
 TEST_F(VpnDialTest, ActiveConnectionsGoToTheEntriesOfExactlyTheirName) {
-  change_world([](winsim::net::World& world) {
-    winsim::net::VpnServer third = world.vpn_servers.front();
+  change_world([](platform::net::World& world) {
+    platform::net::VpnServer third = world.vpn_servers.front();
     third.host = "vpn3.example.net";
     third.address = inet_addr("203.0.113.30");
     third.client_first = third.client_last = inet_addr("10.7.0.2");
     third.tunnel = inet_addr("10.7.0.1");
     world.vpn_servers.push_back(third);
-    winsim::net::Link link = world.links.front();
+    platform::net::Link link = world.links.front();
     link.destination = third.address;
     world.links.push_back(link);
   });

@@ -47,19 +47,19 @@ void VpnTest::scan(RV_EntryScanner& scanner) {
 }
 
 void VpnTest::speed_up_clock(int scale) {
-  winsim::machine::set_config("scale", std::to_string(scale));
-  winsim::clock::start_machine_clock();
-  winsim::clock::reload();
+  platform::machine::set_config("scale", std::to_string(scale));
+  platform::clock::start_machine_clock();
+  platform::clock::reload();
 }
 
-void VpnTest::change_world(const std::function<void(winsim::net::World&)>& change) {
-  winsim::net::World world = winsim::net::load_world();
+void VpnTest::change_world(const std::function<void(platform::net::World&)>& change) {
+  platform::net::World world = platform::net::load_world();
   change(world);
-  winsim::net::store_world(world);
+  platform::net::store_world(world);
 }
 
-winsim::net::VpnServer& VpnTest::server(winsim::net::World& world, const char* host) {
-  for (winsim::net::VpnServer& s : world.vpn_servers)
+platform::net::VpnServer& VpnTest::server(platform::net::World& world, const char* host) {
+  for (platform::net::VpnServer& s : world.vpn_servers)
     if (s.host == host) return s;
   ADD_FAILURE() << "no server " << host;
   return world.vpn_servers.front();

@@ -29,8 +29,8 @@ class VpnTest : public TarvoltTest {
   // quickly; waits in the test then count machine time too.
   void speed_up_clock(int scale);
   // Changes the machine's network world.
-  void change_world(const std::function<void(winsim::net::World&)>& change);
-  winsim::net::VpnServer& server(winsim::net::World& world, const char* host);
+  void change_world(const std::function<void(platform::net::World&)>& change);
+  platform::net::VpnServer& server(platform::net::World& world, const char* host);
   // Whether the log holds this message.
   bool logged(const std::string& message) const;
 };

@@ -22,7 +22,7 @@ DWORD settled_state(SC_HANDLE service, DWORD pending) {
 }
 
 long long service_pid(const char* name) {
-  winsim::machine::Statement s("SELECT pid FROM svc_status WHERE name = upper(?)");
+  platform::machine::Statement s("SELECT pid FROM svc_status WHERE name = upper(?)");
   s.bind(1, std::string(name));
   return s.step() ? s.column_int(0) : 0;
 }

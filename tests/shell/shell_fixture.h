@@ -11,7 +11,7 @@
 #include <sstream>
 #include <string>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace shell_testing {
 

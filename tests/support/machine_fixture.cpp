@@ -13,8 +13,8 @@ void MachineTest::SetUp() {
   root_ = pattern;
   // Child processes find the machine the same way the test does.
   setenv("WINSIM_ROOT", root_.c_str(), 1);
-  winsim::machine::create(root_, winsim::machine::Options{});
-  winsim::clock::set_real();  // a manual clock of an earlier test in this process ends here
+  platform::machine::create(root_, platform::machine::Options{});
+  platform::clock::set_real();  // a manual clock of an earlier test in this process ends here
 }
 
 void MachineTest::TearDown() {
@@ -22,10 +22,10 @@ void MachineTest::TearDown() {
   std::filesystem::remove_all(root_, ignored);
 }
 
-void MachineTest::recreate(const winsim::machine::Options& options) {
+void MachineTest::recreate(const platform::machine::Options& options) {
   std::error_code ignored;
   std::filesystem::remove_all(root_, ignored);
-  winsim::machine::create(root_, options);
+  platform::machine::create(root_, options);
 }
 
 std::filesystem::path bin_dir() { return TEST_BIN_DIR; }

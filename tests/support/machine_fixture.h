@@ -15,7 +15,7 @@ class MachineTest : public ::testing::Test {
   void SetUp() override;
   void TearDown() override;
   // Recreates the machine with other options (a clock scale, a time-zone bias).
-  void recreate(const winsim::machine::Options& options);
+  void recreate(const platform::machine::Options& options);
 
   std::filesystem::path root_;
 };

@@ -22,7 +22,7 @@ void ServiceTest::SetUp() {
 void ServiceTest::TearDown() {
   CloseServiceHandle(manager_);
   // A failed test may leave a service running; it must not outlive its machine.
-  winsim::machine::Statement s("SELECT pid FROM svc_status WHERE pid != 0");
+  platform::machine::Statement s("SELECT pid FROM svc_status WHERE pid != 0");
   while (s.step()) kill(pid_t(s.column_int(0)), SIGKILL);
   MachineTest::TearDown();
 }

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "support/machine_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace service_testing {
 

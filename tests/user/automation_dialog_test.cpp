@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "user/automation_channel_socket.h"
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 
@@ -44,8 +44,8 @@ class Background {
   ~Background() {
     if (!pid_) return;
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(winsim::user::automation::channel_folder(), ignored))
-      if (auto pid = winsim::user::automation::pid_of_socket(entry.path())) kill(pid_t(*pid), SIGKILL);
+    for (const auto& entry : std::filesystem::directory_iterator(platform::user::automation::channel_folder(), ignored))
+      if (auto pid = platform::user::automation::pid_of_socket(entry.path())) kill(pid_t(*pid), SIGKILL);
     finish();
   }
   bool started() const { return pid_ != 0; }

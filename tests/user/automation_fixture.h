@@ -18,7 +18,7 @@
 
 namespace testing_support {
 
-namespace automation = winsim::user::automation;
+namespace automation = platform::user::automation;
 
 using automation::WindowHandle;
 

@@ -5,7 +5,7 @@
 
 namespace {
 
-using namespace winsim::user::automation;
+using namespace platform::user::automation;
 
 TEST(AutomationProtocol, TextsWithTabsLineBreaksAndUtf8SurviveOneLine) {
   const std::string texts[] = {"", "a\tb", "line 1\r\nline 2\n", "C:\\Tarvolt\\t", "\\x41", "Caf\xC3\xA9 \xF0\x9F\x98\x80",

@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "user/automation_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace {
 

@@ -16,7 +16,7 @@ class DeskTest : public MachineTest {
  protected:
   void SetUp() override {
     MachineTest::SetUp();
-    winsim::machine::set_config("desktop.box_timeout_ms", "0");
+    platform::machine::set_config("desktop.box_timeout_ms", "0");
   }
 };
 
@@ -35,6 +35,6 @@ inline std::u16string window_text(HWND hwnd) {
   return std::u16string(reinterpret_cast<const char16_t*>(buffer), size_t(n));
 }
 
-inline std::string window_text8(HWND hwnd) { return winsim::text::utf8(window_text(hwnd)); }
+inline std::string window_text8(HWND hwnd) { return platform::text::utf8(window_text(hwnd)); }
 
 }  // namespace testing_support

@@ -10,10 +10,10 @@
 
 namespace {
 
-using winsim::text::utf8;
-using winsim::user::DialogItem;
-using winsim::user::DialogTemplate;
-using winsim::user::parse_dialog_template;
+using platform::text::utf8;
+using platform::user::DialogItem;
+using platform::user::DialogTemplate;
+using platform::user::parse_dialog_template;
 
 constexpr uint16_t kButton = 0x80, kEdit = 0x81, kStatic = 0x82;
 
@@ -98,7 +98,7 @@ TEST(DialogTemplate, ReadsEveryFieldOfAnExtendedTemplate) {
   const DialogItem& data = d.items[0];
   EXPECT_EQ(data.help_id, 99u);
   EXPECT_EQ(data.exstyle, DWORD(0x200));  // WS_EX_CLIENTEDGE
-  EXPECT_TRUE(winsim::text::iequals(data.window_class.text, u"Button"));
+  EXPECT_TRUE(platform::text::iequals(data.window_class.text, u"Button"));
   EXPECT_EQ(data.creation_data, (std::vector<uint8_t>{0x34, 0x12, 0x78, 0x56}));
 
   // Follows an item whose creation data left it off a DWORD boundary.
@@ -116,8 +116,8 @@ TEST(DialogTemplate, ReadsAPlainTemplate) {
   EXPECT_EQ(d.y, 20);
   EXPECT_EQ(d.cx, 120);
   EXPECT_EQ(d.cy, 40);
-  EXPECT_TRUE(winsim::text::iequals(d.menu.text, u"MainMenu"));
-  EXPECT_TRUE(winsim::text::iequals(d.window_class.text, u"PlainClass"));
+  EXPECT_TRUE(platform::text::iequals(d.menu.text, u"MainMenu"));
+  EXPECT_TRUE(platform::text::iequals(d.window_class.text, u"PlainClass"));
   EXPECT_EQ(utf8(d.title), "Plain");
   EXPECT_EQ(d.point_size, 9);
   EXPECT_EQ(utf8(d.typeface), "Arial");
@@ -125,7 +125,7 @@ TEST(DialogTemplate, ReadsAPlainTemplate) {
 
   const DialogItem& custom = d.items[0];
   EXPECT_EQ(custom.id, 7u);
-  EXPECT_TRUE(winsim::text::iequals(custom.window_class.text, u"CustomClass"));
+  EXPECT_TRUE(platform::text::iequals(custom.window_class.text, u"CustomClass"));
   EXPECT_EQ(utf8(custom.title.text), "Custom");
   expect_box(custom, 1, 2, 30, 12);
 

@@ -93,12 +93,12 @@ TEST_F(Dialogs, TemplateLaysOutInPixelsOfItsFontAndCentresInTheWorkArea) {
   EXPECT_EQ(window_text8(dlg), "Enter installation password");
   WCHAR cls[16];
   GetClassNameW(dlg, cls, 16);
-  EXPECT_EQ(winsim::text::from_wide(cls), u"#32770");
+  EXPECT_EQ(platform::text::from_wide(cls), u"#32770");
   EXPECT_EQ(window_text8(GetDlgItem(dlg, IDC_PROMPT)), "Password:");
   EXPECT_EQ(window_text8(GetDlgItem(dlg, IDOK)), "OK");
   EXPECT_EQ(window_text8(GetDlgItem(dlg, IDCANCEL)), "Cancel");
 
-  winsim::gdi::Size base = winsim::gdi::dialog_base_units(winsim::gdi::font_for_points(u"MS Shell Dlg", 8, 400, false));
+  platform::gdi::Size base = platform::gdi::dialog_base_units(platform::gdi::font_for_points(u"MS Shell Dlg", 8, 400, false));
   // MulDiv's rounding: half away from zero.
   auto px_x = [&](int du) { return LONG((du * base.cx + 2) / 4); };
   auto px_y = [&](int du) { return LONG((du * base.cy + 4) / 8); };
@@ -218,8 +218,8 @@ TEST_F(Dialogs, DlgItemIntReadsOnlyWholeNumbers) {
   for (const Case& c : cases) {
     SetDlgItemTextW(dlg, IDC_PASSWORD, c.text);
     BOOL translated = -1;
-    EXPECT_EQ(GetDlgItemInt(dlg, IDC_PASSWORD, &translated, c.is_signed), c.value) << winsim::text::utf8(winsim::text::from_wide(c.text));
-    EXPECT_EQ(translated, c.translated) << winsim::text::utf8(winsim::text::from_wide(c.text));
+    EXPECT_EQ(GetDlgItemInt(dlg, IDC_PASSWORD, &translated, c.is_signed), c.value) << platform::text::utf8(platform::text::from_wide(c.text));
+    EXPECT_EQ(translated, c.translated) << platform::text::utf8(platform::text::from_wide(c.text));
   }
   SetDlgItemInt(dlg, IDC_PASSWORD, UINT(-5), TRUE);
   EXPECT_EQ(window_text8(GetDlgItem(dlg, IDC_PASSWORD)), "-5");

@@ -14,7 +14,7 @@
 
 namespace {
 
-namespace automation = winsim::user::automation;
+namespace automation = platform::user::automation;
 using testing_support::DeskTest;
 
 LRESULT CALLBACK owner_proc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }
@@ -62,7 +62,7 @@ class MessageBoxes : public DeskTest {
  protected:
   void SetUp() override {
     DeskTest::SetUp();
-    winsim::machine::set_config("desktop.box_timeout_ms", "600000");
+    platform::machine::set_config("desktop.box_timeout_ms", "600000");
     ASSERT_TRUE(testing_support::register_test_class(L"BoxOwner", owner_proc));
   }
 
@@ -85,9 +85,9 @@ class MessageBoxes : public DeskTest {
     return 0;
   }
 
-  static winsim::desktop::LoggedBox last_logged() {
-    auto boxes = winsim::desktop::logged_boxes();
-    return boxes.empty() ? winsim::desktop::LoggedBox{} : boxes.back();
+  static platform::desktop::LoggedBox last_logged() {
+    auto boxes = platform::desktop::logged_boxes();
+    return boxes.empty() ? platform::desktop::LoggedBox{} : boxes.back();
   }
 };
 
@@ -124,7 +124,7 @@ TEST_F(MessageBoxes, ShowsIconTextAndButtonsInOrderAndAnswersTheClick) {
   EXPECT_EQ(box.answer(), IDNO);
   EXPECT_TRUE(box.owner_enabled_after());
   EXPECT_EQ(w.parent, 0u);
-  winsim::desktop::LoggedBox logged = last_logged();
+  platform::desktop::LoggedBox logged = last_logged();
   EXPECT_EQ(logged.caption, "Pardex");
   EXPECT_EQ(logged.buttons, "YesNoCancel");
   EXPECT_EQ(logged.answer, "No");
@@ -211,11 +211,11 @@ TEST_F(MessageBoxes, TaskModalBoxWithoutOwnerDisablesTheThreadsWindows) {
 }
 
 TEST_F(MessageBoxes, NobodyAnsweringWithinTheLimitGivesTheDefaultButton) {
-  winsim::machine::set_config("desktop.box_timeout_ms", "150");
+  platform::machine::set_config("desktop.box_timeout_ms", "150");
   auto start = std::chrono::steady_clock::now();
   EXPECT_EQ(MessageBoxW(nullptr, L"Anyone?", L"Alone", MB_ABORTRETRYIGNORE | MB_DEFBUTTON3), IDIGNORE);
   EXPECT_GE(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(150));
-  winsim::desktop::LoggedBox logged = last_logged();
+  platform::desktop::LoggedBox logged = last_logged();
   EXPECT_EQ(logged.answer, "Ignore");
   EXPECT_EQ(logged.how, "default");
   EXPECT_EQ(GetActiveWindow(), nullptr);  // the box is gone
@@ -224,7 +224,7 @@ TEST_F(MessageBoxes, NobodyAnsweringWithinTheLimitGivesTheDefaultButton) {
 TEST_F(MessageBoxes, AnInvalidOwnerIsRefused) {
   EXPECT_EQ(MessageBoxW(reinterpret_cast<HWND>(0x7770), L"x", L"x", MB_OK), 0);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_INVALID_WINDOW_HANDLE));
-  EXPECT_TRUE(winsim::desktop::logged_boxes().empty());
+  EXPECT_TRUE(platform::desktop::logged_boxes().empty());
 }
 
 TEST_F(MessageBoxes, ScreenshotIsAPngOfTheBoxSize) {

@@ -14,7 +14,7 @@
 
 namespace {
 
-using winsim::text::utf8;
+using platform::text::utf8;
 
 const std::filesystem::path kPardexRes =
     std::filesystem::path(TEST_BIN_DIR) / ".." / "tools" / "entry" / "pardex_resources" / "pardex.res";
@@ -23,17 +23,17 @@ TEST(PardexDialog, ReadsBackFromItsResourceScript) {
   std::ifstream file(kPardexRes, std::ios::binary);
   if (!file) GTEST_SKIP() << "pardex is not built: " << kPardexRes;
   std::vector<unsigned char> bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  winsim::resources::Image image = winsim::resources::parse(bytes.data(), bytes.size());
+  platform::resources::Image image = platform::resources::parse(bytes.data(), bytes.size());
 
   DWORD error = 0;
-  const winsim::resources::Entry* manifest =
-      winsim::resources::find(image, {true, 24, {}}, {true, 1, {}}, 0, &error);
+  const platform::resources::Entry* manifest =
+      platform::resources::find(image, {true, 24, {}}, {true, 1, {}}, 0, &error);
   ASSERT_NE(manifest, nullptr);
   EXPECT_GT(manifest->size, 0u);
 
-  const winsim::resources::Entry* entry = winsim::resources::find(image, {true, 5, {}}, {true, 129, {}}, 0, &error);
+  const platform::resources::Entry* entry = platform::resources::find(image, {true, 5, {}}, {true, 129, {}}, 0, &error);
   ASSERT_NE(entry, nullptr);
-  auto dialog = winsim::user::parse_dialog_template(entry->data, entry->size);
+  auto dialog = platform::user::parse_dialog_template(entry->data, entry->size);
   ASSERT_TRUE(dialog);
   EXPECT_TRUE(dialog->extended);
   EXPECT_EQ(dialog->style & 0x48, DWORD(0x48));  // DS_SHELLFONT
@@ -41,9 +41,9 @@ TEST(PardexDialog, ReadsBackFromItsResourceScript) {
   EXPECT_EQ(dialog->point_size, 8);
   EXPECT_EQ(utf8(dialog->typeface), "MS Shell Dlg");
 
-  const winsim::user::DialogItem* password = nullptr;
-  const winsim::user::DialogItem* ok = nullptr;
-  const winsim::user::DialogItem* cancel = nullptr;
+  const platform::user::DialogItem* password = nullptr;
+  const platform::user::DialogItem* ok = nullptr;
+  const platform::user::DialogItem* cancel = nullptr;
   int statics = 0;
   for (const auto& item : dialog->items) {
     if (item.id == 1000) password = &item;

@@ -92,16 +92,16 @@ LRESULT CALLBACK link_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 TEST_F(Desk, AClickReachesTheWindowAsMouseMessages) {
   HWND plain = child(L"Static", 0, 1);
   HWND notifying = child(L"Static", SS_NOTIFY, 2);
-  winsim::user::mouse::click_centre(plain);
+  platform::user::mouse::click_centre(plain);
   EXPECT_TRUE(commands.empty());
-  winsim::user::mouse::click_centre(notifying);
+  platform::user::mouse::click_centre(notifying);
   EXPECT_EQ(commands, (std::vector<WPARAM>{MAKEWPARAM(2, STN_CLICKED)}));
 
   commands.clear();
   link_seen.clear();
   SetCursor(nullptr);
   link_next = reinterpret_cast<WNDPROC>(SetWindowLongPtrA(notifying, GWLP_WNDPROC, LONG_PTR(link_proc)));
-  winsim::user::mouse::click_centre(notifying);
+  platform::user::mouse::click_centre(notifying);
   EXPECT_EQ(GetCursor(), LoadCursorA(nullptr, IDC_HAND));
   EXPECT_EQ(GetCapture(), notifying);
   EXPECT_EQ(commands, (std::vector<WPARAM>{MAKEWPARAM(2, STN_CLICKED)}));

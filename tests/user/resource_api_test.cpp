@@ -14,7 +14,7 @@ extern "C" const unsigned int winsim_program_resources_size;
 
 namespace {
 
-using winsim::text::utf8;
+using platform::text::utf8;
 
 std::string wide_utf8(const WCHAR* text, size_t length) {
   return utf8(std::u16string_view(reinterpret_cast<const char16_t*>(text), length));
@@ -139,12 +139,12 @@ TEST(ResourceHandles, RejectsHandlesThatAreNoResources) {
 
 // The embedded image cut anywhere yields a prefix of its entries and never reads past the cut.
 TEST(ResourceImage, TruncatedImagesKeepTheWholeEntriesBeforeTheCut) {
-  const winsim::resources::Image& whole = winsim::resources::program();
+  const platform::resources::Image& whole = platform::resources::program();
   ASSERT_GT(whole.size(), 10u);
   size_t size = winsim_program_resources_size;
   for (size_t cut = 0; cut < size; ++cut) {
     std::vector<unsigned char> copy(winsim_program_resources, winsim_program_resources + cut);
-    winsim::resources::Image part = winsim::resources::parse(copy.data(), copy.size());
+    platform::resources::Image part = platform::resources::parse(copy.data(), copy.size());
     ASSERT_LE(part.size(), whole.size());
     for (size_t i = 0; i < part.size(); ++i) {
       ASSERT_EQ(part[i].size, whole[i].size) << "cut at " << cut;

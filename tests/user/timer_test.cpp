@@ -9,7 +9,7 @@
 namespace {
 
 using testing_support::DeskTest;
-namespace clock = winsim::clock;
+namespace clock = platform::clock;
 
 constexpr int64_t kMs = 1000000;
 

@@ -9,7 +9,7 @@
 
 namespace {
 
-namespace automation = winsim::user::automation;
+namespace automation = platform::user::automation;
 using testing_support::DeskTest;
 
 std::atomic<int> edit_changes{0};

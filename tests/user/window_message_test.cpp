@@ -88,7 +88,7 @@ TEST_F(Windows, HandlesAreUniqueInTheMachineAndEven) {
   EXPECT_NE(a, b);  // a destroyed window's handle is not handed out again
   EXPECT_EQ(reinterpret_cast<uintptr_t>(b) % 2, 0u);
   EXPECT_NE(b, GetDesktopWindow());
-  winsim::machine::Statement s("SELECT pid FROM desktop_windows WHERE hwnd = ?");
+  platform::machine::Statement s("SELECT pid FROM desktop_windows WHERE hwnd = ?");
   s.bind(1, (long long)reinterpret_cast<uintptr_t>(b));
   ASSERT_TRUE(s.step());
   EXPECT_EQ(DWORD(s.column_int(0)), GetCurrentProcessId());

@@ -2,7 +2,7 @@
 #include <regex>
 #include <thread>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
 #include <regex>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 
@@ -14,7 +14,7 @@ TEST_F(WinsimDesktopLog, ListsTheBoxesOfAProgramWithTheirDefaultAnswers) {
   EXPECT_EQ(empty.exit_code, 0) << empty.err;
   EXPECT_EQ(empty.out, "");
 
-  winsim::machine::set_config("desktop.box_timeout_ms", "0");  // unanswered boxes take their default at once
+  platform::machine::set_config("desktop.box_timeout_ms", "0");  // unanswered boxes take their default at once
   auto run = winsim({"run", "message_box_probe.exe"});
   ASSERT_EQ(run.exit_code, 0) << run.err;
   // OK; the second button (No); a third button the box lacks gives the first (Retry).

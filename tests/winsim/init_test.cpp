@@ -1,6 +1,6 @@
 #include <fstream>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 

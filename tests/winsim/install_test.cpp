@@ -2,7 +2,7 @@
 
 #include <fstream>
 
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 

@@ -8,45 +8,45 @@
 #include "net/address.h"
 #include "net/routing.h"
 #include "net/world.h"
-#include "winsim/winsim_fixture.h"
+#include "support/winsim_fixture.h"
 
 namespace {
 
 using testing_support::WinsimTest;
 namespace fs = std::filesystem;
 
-uint32_t ip(const char* text) { return *winsim::net::parse_dotted(text); }
+uint32_t ip(const char* text) { return *platform::net::parse_dotted(text); }
 
 class WinsimWorld : public WinsimTest {};
 
 TEST_F(WinsimWorld, ChangesAreSeenByTheOtherProcessesOfTheMachine) {
-  uint64_t generation = winsim::machine_signal::generation("world");
+  uint64_t generation = platform::machine_signal::generation("world");
   auto down = winsim({"world", "set", "vpn", "vpn2.example.net", "down", "echo", "off"});
   ASSERT_EQ(down.exit_code, 0) << down.err;
-  EXPECT_GT(winsim::machine_signal::generation("world"), generation);
-  auto server = winsim::net::vpn_server_at(ip("203.0.113.20"));
+  EXPECT_GT(platform::machine_signal::generation("world"), generation);
+  auto server = platform::net::vpn_server_at(ip("203.0.113.20"));
   ASSERT_TRUE(server);
   EXPECT_FALSE(server->up);
   EXPECT_FALSE(server->answers_echo);
 
   ASSERT_EQ(winsim({"world", "set", "adapter", "Local Area Connection", "gateway", "192.168.1.3"}).exit_code, 0);
-  EXPECT_EQ(winsim::net::route_to(ip("203.0.113.10"))->next_hop, ip("192.168.1.3"));
+  EXPECT_EQ(platform::net::route_to(ip("203.0.113.10"))->next_hop, ip("192.168.1.3"));
   ASSERT_EQ(winsim({"world", "set", "link", "192.168.1.3", "vpn1.example.net", "ok", "delay", "15"}).exit_code, 0);
-  EXPECT_EQ(winsim::net::path_delay_ms(ip("192.168.1.3"), ip("203.0.113.10")), 15);
+  EXPECT_EQ(platform::net::path_delay_ms(ip("192.168.1.3"), ip("203.0.113.10")), 15);
   ASSERT_EQ(winsim({"world", "set", "router", "192.168.1.3", "down"}).exit_code, 0);
-  EXPECT_FALSE(winsim::net::path_delay_ms(ip("192.168.1.3"), ip("203.0.113.10")));
+  EXPECT_FALSE(platform::net::path_delay_ms(ip("192.168.1.3"), ip("203.0.113.10")));
 
   ASSERT_EQ(winsim({"world", "set", "router", "192.168.1.4"}).exit_code, 0);
   ASSERT_EQ(winsim({"world", "set", "vpn", "vpn3.example.net", "address", "198.51.100.30", "client",
                     "10.30.0.2-10.30.0.20", "tunnel", "10.30.0.1", "psk", "k3y"}).exit_code, 0);
   ASSERT_EQ(winsim({"world", "set", "account", "vpn3.example.net", "bob", "pa ss"}).exit_code, 0);
-  EXPECT_EQ(winsim::net::resolve("VPN3.example.net"), ip("198.51.100.30"));
-  ASSERT_EQ(winsim::net::vpn_server_at(ip("198.51.100.30"))->accounts.size(), 1u);
-  EXPECT_EQ(winsim::net::vpn_server_at(ip("198.51.100.30"))->accounts[0].password, "pa ss");
+  EXPECT_EQ(platform::net::resolve("VPN3.example.net"), ip("198.51.100.30"));
+  ASSERT_EQ(platform::net::vpn_server_at(ip("198.51.100.30"))->accounts.size(), 1u);
+  EXPECT_EQ(platform::net::vpn_server_at(ip("198.51.100.30"))->accounts[0].password, "pa ss");
 
-  EXPECT_FALSE(winsim::net::remote_access_running());
+  EXPECT_FALSE(platform::net::remote_access_running());
   ASSERT_EQ(winsim({"world", "set", "remote-access", "running"}).exit_code, 0);
-  EXPECT_TRUE(winsim::net::remote_access_running());
+  EXPECT_TRUE(platform::net::remote_access_running());
   auto query = winsim({"sc", "query", "RemoteAccess"});
   EXPECT_NE(query.out.find("RUNNING"), std::string::npos) << query.out;
 
@@ -62,7 +62,7 @@ TEST_F(WinsimWorld, RefusesWhatItDoesNotUnderstandAndChangesNothing) {
   EXPECT_EQ(wrong.err, "winsim: world set: router: 10.9.9.9 is not on the network of any adapter\n");
   auto half = winsim({"world", "set", "vpn", "vpn1.example.net", "down", "dial", "never"});
   EXPECT_EQ(half.exit_code, 1);
-  EXPECT_TRUE(winsim::net::vpn_server_at(ip("203.0.113.10"))->up) << "nothing of a refused statement is kept";
+  EXPECT_TRUE(platform::net::vpn_server_at(ip("203.0.113.10"))->up) << "nothing of a refused statement is kept";
   EXPECT_EQ(winsim({"world"}).exit_code, 1);
 }
 

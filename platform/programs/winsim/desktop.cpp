@@ -19,7 +19,7 @@
 #include "user/automation_client.h"
 #include "user/desktop_log.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 // "2024-05-01 12:00:00" in the machine's local time.
@@ -170,4 +170,4 @@ int desktop_command(const Args& args) {
   return fail(kUsage);
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -11,7 +11,7 @@
 #include "ras/connections.h"
 #include "ras_add.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 std::string utf8(const WCHAR* s) { return text::utf8(text::from_wide(s)); }
@@ -90,4 +90,4 @@ int ras_command(const Args& args) {
   return fail("usage: winsim ras entries|connections|drop NAME|add NAME ...");
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

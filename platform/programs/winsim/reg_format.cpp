@@ -6,7 +6,7 @@
 
 #include "kernel/text.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 std::u16string wide_units(const std::string& data) {
@@ -103,4 +103,4 @@ std::string reg_value_line(const registry::Value& value) {
   return "    " + name + "    " + reg_type_name(value.type) + "    " + reg_data_text(value);
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -8,7 +8,7 @@
 
 namespace {
 
-using namespace winsim::tool;
+using namespace platform::tool;
 
 struct Command {
   const char* name;

@@ -8,7 +8,7 @@
 #include "machine_root.h"
 #include "services/service_db.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 int boot_command(const Args& args) {
   if (!args.empty()) return fail("usage: winsim boot");
@@ -32,4 +32,4 @@ int boot_command(const Args& args) {
   return code;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

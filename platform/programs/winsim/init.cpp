@@ -10,7 +10,7 @@
 #include "machine_root.h"
 #include "net/world_text.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 bool parse_scale(const std::string& text, double* scale) {
@@ -67,4 +67,4 @@ int init_command(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -2,7 +2,7 @@
 
 #include "commands.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 void print_usage(FILE* out) {
   std::fputs(
@@ -43,4 +43,4 @@ int help_command(const Args&) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -5,7 +5,7 @@
 
 #include "registry/store.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 // "REG_SZ", "REG_BINARY", ...
 std::string reg_type_name(DWORD type);
@@ -15,4 +15,4 @@ std::string reg_data_text(const registry::Value& value);
 // "    NAME    TYPE    DATA", the unnamed value as "(Default)".
 std::string reg_value_line(const registry::Value& value);
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-namespace winsim::tool {
+namespace platform::tool {
 
 // Prints "winsim: <message>" on stderr and gives the exit code of a failed command.
 int fail(const std::string& message);
@@ -16,4 +16,4 @@ bool holds_machine(const std::filesystem::path& root);
 // Attaches the tool to the machine at WINSIM_ROOT; false (after a message) when there is none.
 bool attach_machine();
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

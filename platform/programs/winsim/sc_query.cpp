@@ -7,7 +7,7 @@
 #include "commands.h"
 #include "machine_root.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 const char* state_name(DWORD state) {
@@ -72,4 +72,4 @@ int sc_command(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

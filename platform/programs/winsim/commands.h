@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace winsim::tool {
+namespace platform::tool {
 
 using Args = std::vector<std::string>;
 
@@ -26,4 +26,4 @@ int help_command(const Args& args);
 // The usage listing (help, and after a command line the tool does not understand).
 void print_usage(FILE* out);
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -11,7 +11,7 @@
 #include "kernel/text.h"
 #include "machine_root.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 constexpr int kCannotRun = 127;  // a shell's "command not found"
@@ -68,4 +68,4 @@ int run_command(const Args& args) {
   return int(code);
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

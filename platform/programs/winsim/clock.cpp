@@ -9,7 +9,7 @@
 #include "kernel/clock.h"
 #include "machine_root.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 // "2024-05-01T12:00:00.123" for a time in nanoseconds since 1970.
@@ -39,4 +39,4 @@ int clock_command(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -7,7 +7,7 @@
 #include "net/world_store.h"
 #include "net/world_text.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 int world_command(const Args& args) {
   if (args.empty() || (args[0] != "show" && args[0] != "set"))
@@ -27,4 +27,4 @@ int world_command(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

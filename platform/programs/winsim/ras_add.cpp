@@ -12,7 +12,7 @@
 #include "ras/phonebooks.h"
 #include "ras/record_text.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 constexpr char kUsage[] =
@@ -83,4 +83,4 @@ int ras_add(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

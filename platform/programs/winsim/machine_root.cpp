@@ -5,7 +5,7 @@
 
 #include "kernel/machine.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 int fail(const std::string& message) {
   std::fprintf(stderr, "winsim: %s\n", message.c_str());
@@ -34,4 +34,4 @@ bool attach_machine() {
   return true;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "support/machine_fixture.h"
-#include "winsim/program_runner.h"
+#include "support/program_runner.h"
 
 namespace testing_support {
 

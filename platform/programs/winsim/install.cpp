@@ -11,7 +11,7 @@
 #include "kernel/text.h"
 #include "machine_root.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 namespace fs = std::filesystem;
@@ -76,4 +76,4 @@ int install_command(const Args& args) {
   return 0;
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

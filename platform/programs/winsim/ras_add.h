@@ -3,8 +3,8 @@
 
 #include "commands.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 
 int ras_add(const Args& args);
 
-}  // namespace winsim::tool
+}  // namespace platform::tool

@@ -9,7 +9,7 @@
 #include "reg_format.h"
 #include "registry/store.h"
 
-namespace winsim::tool {
+namespace platform::tool {
 namespace {
 
 using registry::KeyId;
@@ -153,4 +153,4 @@ int reg_command(const Args& args) {
   return query_command(Args(args.begin() + 1, args.end()));
 }
 
-}  // namespace winsim::tool
+}  // namespace platform::tool
