@@ -8,8 +8,8 @@
 #include <chrono>
 #include <thread>
 
-#include "kernel/clock.h"
-#include "kernel/machine.h"
+#include "machine/clock.h"
+#include "machine/root.h"
 #include "services/status_table.h"
 #include "support/program_runner.h"
 

@@ -22,7 +22,7 @@
 
 #include <windows.h>
 
-#include "kernel/machine.h"
+#include "machine/root.h"
 #include "tarvolt_app.h"
 
 namespace {

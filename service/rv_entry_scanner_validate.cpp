@@ -3,7 +3,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-#include "auto_entry_name.h"
+#include "apply_entry_name.h"
 #include "ras_records.h"
 #include "rv_entry_scanner.h"
 #include "rv_vpn_object.h"

@@ -2,7 +2,7 @@
 // the properties and the stored dial parameters.
 #include <string.h>
 
-#include "auto_entry_name.h"
+#include "apply_entry_name.h"
 #include "ras_records.h"
 #include "rv_vpn_object.h"
 #include "tarvolt_app.h"

@@ -1,7 +1,7 @@
 // Fonts by point size and the measures dialog layout takes from them.
 #include <cmath>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 #include "gdi/scaled_font.h"
 
 namespace platform::gdi {

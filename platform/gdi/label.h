@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "gdi/canvas.h"
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::gdi {
 

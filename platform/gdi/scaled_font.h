@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "gdi/font_file.h"
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::gdi {
 

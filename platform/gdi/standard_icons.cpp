@@ -1,7 +1,7 @@
-// The four message-box icons as simple vector shapes.
 #include <windows.h>
 
-#include "gdi/painters.h"
+#include "gdi/standard_icons.h"
+
 #include "gdi/scaled_font.h"
 
 namespace platform::gdi {

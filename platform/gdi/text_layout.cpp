@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::gdi {
 namespace {

@@ -1,8 +1,7 @@
 // The common controls library.
 #pragma once
 
-#include "winsim/types.h"
-#include "winsim/user_message.h"
+#include "winuser.h"
 
 #ifdef __cplusplus
 extern "C" {
@@ -41,6 +40,11 @@ typedef struct tagNMHDR {
 #define NM_FIRST (0U - 0U)
 #define NM_CLICK (NM_FIRST - 2)
 #define NM_RETURN (NM_FIRST - 4)
+
+// Class names of the standard controls.
+#define WC_BUTTONW L"Button"
+#define WC_EDITW L"Edit"
+#define WC_STATICW L"Static"
 
 // The IP address control: four fields of 0..255.
 #define WC_IPADDRESSW L"SysIPAddress32"

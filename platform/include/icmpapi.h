@@ -1,7 +1,7 @@
 // ICMP echo requests.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 #include "ipexport.h"
 
 #ifdef __cplusplus

@@ -1,7 +1,7 @@
 // IPv4 addresses and the ICMP echo records, as the IP helper and ICMP functions exchange them.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 
 // Addresses and masks in network byte order (192.168.1.1 is the bytes C0 A8 01 01).
 typedef ULONG IPAddr;

@@ -1,7 +1,7 @@
 // The IP helper: route table, addresses, adapters, interfaces and the neighbour table.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 #include "winerror.h"
 #include "iprtrmib.h"
 #include "ipexport.h"

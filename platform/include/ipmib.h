@@ -1,7 +1,7 @@
 // The IPv4 tables of the IP helper: routes, addresses and the neighbour (ARP) table.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 
 #ifndef ANY_SIZE
 #define ANY_SIZE 1

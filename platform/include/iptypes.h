@@ -1,7 +1,7 @@
 // The adapter records of GetAdaptersInfo.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 
 #define MAX_ADAPTER_DESCRIPTION_LENGTH 128
 #define MAX_ADAPTER_NAME_LENGTH 256

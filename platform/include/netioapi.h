@@ -1,7 +1,9 @@
 // The interface records of the newer IP helper functions (Windows Vista and later).
 #pragma once
 
-#include "winsim/types.h"
+#include <stddef.h>
+
+#include "winnt.h"
 
 typedef unsigned long long ULONG64;
 typedef USHORT ADDRESS_FAMILY;

@@ -1,7 +1,7 @@
 // The C runtime's thread functions.
 #pragma once
 
-#include "winsim/types.h"
+#include "minwindef.h"
 
 #ifdef __cplusplus
 extern "C" {

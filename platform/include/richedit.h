@@ -1,8 +1,7 @@
 // The rich edit control ("RichEdit20W" from Riched20.dll, "RICHEDIT50W" from Msftedit.dll).
 #pragma once
 
-#include "winsim/types.h"
-#include "winsim/user_message.h"
+#include "winuser.h"
 
 #ifdef __cplusplus
 extern "C" {

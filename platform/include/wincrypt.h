@@ -1,7 +1,7 @@
 // CryptoAPI string conversion.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 
 #ifdef __cplusplus
 extern "C" {

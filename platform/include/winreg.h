@@ -1,17 +1,15 @@
 // Registry functions and constants.
 #pragma once
 
-#include "winsim/types.h"
-#include "winsim/access_rights.h"
+#include "windef.h"
+#include "minwinbase.h"
 
 #ifdef __cplusplus
 extern "C" {
 #endif
 
-// Access rights shared with other object types; each header that needs them may define them.
-
-typedef DWORD ACCESS_MASK;
 typedef ACCESS_MASK REGSAM;
+typedef LONG LSTATUS;
 
 // The root keys are 32-bit values sign-extended to the handle's width, as every handle is on
 // 64-bit Windows: a root that went through a LONG and back is the same handle.

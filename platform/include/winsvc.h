@@ -2,7 +2,7 @@
 // the calls a service process makes to report its status.
 #pragma once
 
-#include "winsim/types.h"
+#include "winnt.h"
 #include "winerror.h"
 
 #define SERVICES_ACTIVE_DATABASEA "ServicesActive"

@@ -1,12 +1,31 @@
-// The machine's built-in DLLs. Every program links the whole platform, so each built-in DLL is
-// as loaded as an imported one: always there, never unloaded.
+// The machine's built-in DLLs. Every program links each area whole, so each built-in DLL is as
+// loaded as an imported one: always there, never unloaded. The area that implements a DLL
+// registers it before main from a static object: `const modules::Builtin dll(u"name", {...});`.
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include <windows.h>
 
 namespace platform::modules {
+
+struct Export {
+  const char* name;
+  FARPROC function;
+};
+
+// An exported function as GetProcAddress hands it out (through void (*)(), which converts to
+// every function type without a warning).
+template <class F>
+FARPROC entry(F* function) {
+  return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
+}
+
+struct Builtin {
+  // `name` without ".dll"; `on_load` is what LoadLibrary of it brings along (window classes).
+  Builtin(const char16_t* name, std::vector<Export> exports, void (*on_load)() = nullptr);
+};
 
 // The module a name stands for: case-insensitive, with or without ".dll", with or without a
 // folder in front. Null when the machine has no such DLL.

@@ -1,4 +1,4 @@
-#include "kernel/clock.h"
+#include "machine/clock.h"
 
 #include <time.h>
 

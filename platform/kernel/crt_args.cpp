@@ -1,6 +1,8 @@
 // __argc, __argv and __wargv, filled before the program's own static objects are built.
+#include <stdlib.h>
 #include <windows.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -40,8 +42,12 @@ WCHAR** __wargv = nullptr;
 
 namespace {
 
-// Runs with the C runtime's own start-up, ahead of the program's static objects.
+// Runs with the C runtime's own start-up, ahead of the program's static objects. A process
+// outside any machine (the machine tool with no root named, a test before it makes its machine)
+// has no Windows command line: the vectors stay empty.
 __attribute__((constructor(101))) void fill_arguments() {
+  const char* root = std::getenv("WINSIM_ROOT");
+  if (!root || !*root) return;
   Arguments& all = arguments();
   __argc = static_cast<int>(all.wide.size());
   __argv = all.ansi_pointers.data();

@@ -1,9 +1,9 @@
 // The C runtime's time() on the machine clock. Defined in the program, it takes the place of the
 // C library's (and the sanitizer runtime's, which is linked first and would otherwise satisfy the
-// reference): the platform's link options name winsim_link_crt_time, which pulls this file in.
+// reference): the kernel is linked whole, this file with it.
 #include <time.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 
 namespace {
 
@@ -24,8 +24,6 @@ int64_t machine_seconds() {
 }
 
 }  // namespace
-
-extern "C" void winsim_link_crt_time() {}
 
 extern "C" time_t time(time_t* out) noexcept {
   time_t now = time_t(machine_seconds());

@@ -6,7 +6,7 @@
 
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
 #include "kernel/file_object.h"

@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
 

@@ -9,7 +9,7 @@
 #include <windows.h>
 
 #include "kernel/machine.h"
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/file_errors.h"
 #include "kernel/file_info.h"
 #include "kernel/host_path.h"

@@ -8,7 +8,7 @@
 #include <unordered_map>
 #include <stdexcept>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/schema.h"
 
 namespace platform::machine {

@@ -1,28 +1,13 @@
-// The machine this process belongs to: its root folder and its shared database.
+// The machine this process belongs to: its shared database (the root is machine/root.h).
 #pragma once
 
 #include <sqlite3.h>
 
-#include <filesystem>
 #include <string>
 
+#include "machine/root.h"
+
 namespace platform::machine {
-
-struct Options {
-  double scale = 1.0;         // machine seconds per real second
-  int tz_bias_minutes = 0;    // UTC minus local time, as Windows counts it
-};
-
-// Makes a fresh machine at `root`: drive C: with its system folders, and the database.
-void create(const std::filesystem::path& root, const Options& options);
-
-// WINSIM_ROOT, unless attach() named another root. Ends the process with a message when neither.
-const std::filesystem::path& root();
-// Binds this process to the machine at `root` (tests; winsim's own commands).
-void attach(const std::filesystem::path& root);
-bool attached();
-
-std::filesystem::path drive_c();
 
 // This thread's connection to the machine database (WAL, with a busy timeout).
 sqlite3* db();

@@ -14,7 +14,7 @@
 #include <mutex>
 #include <set>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 
 namespace platform::machine_signal {

@@ -2,7 +2,7 @@
 // on the machine clock.
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/time_convert.h"
 
 namespace {

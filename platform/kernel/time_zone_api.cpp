@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/text.h"
 #include "kernel/time_convert.h"
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <chrono>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 
 namespace platform::wait {
 namespace {
@@ -14,6 +14,7 @@ struct Waiter {
   enum Kind { kObjects, kCondition, kSleep };
   Kind kind;
   const std::vector<std::shared_ptr<Waitable>>* objects;
+  const ScheduledSignal* schedule;  // a condition's own scheduled change
   std::condition_variable cv;
 };
 
@@ -30,6 +31,21 @@ bool concerns(const Waiter& waiter, const Waitable* changed) {
                      [changed](const auto& o) { return o.get() == changed; });
 }
 
+// The first machine time after `now` at which something the waiter waits on turns signalled by
+// itself. One already passed is left out: that signal is there, or the waiter does not want it.
+std::optional<int64_t> next_scheduled(const Waiter& waiter, int64_t now) {
+  std::optional<int64_t> next;
+  auto consider = [&](const ScheduledSignal* schedule) {
+    if (!schedule) return;
+    std::optional<int64_t> at = schedule->next_signal_ns();
+    if (at && *at > now && (!next || *at < *next)) next = at;
+  };
+  consider(waiter.schedule);
+  if (waiter.objects)
+    for (const auto& o : *waiter.objects) consider(dynamic_cast<const ScheduledSignal*>(o.get()));
+  return next;
+}
+
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
 bool wait_as(Waiter& waiter, std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll,
@@ -44,12 +60,14 @@ bool wait_as(Waiter& waiter, std::unique_lock<std::mutex>& held, DWORD timeout_m
   for (;;) {
     if (ready()) return true;
     if (timeout_ms == 0) return false;
+    const int64_t now = clock::now_ns();
+    if (!forever && deadline <= now) return false;
     std::chrono::nanoseconds step = std::chrono::hours(1);
-    if (!forever) {
-      int64_t left = deadline - clock::now_ns();
-      if (left <= 0) return false;
-      // A manual clock moves only by advance(), which notifies; real time does not matter then.
-      if (!clock::is_manual()) step = std::min(step, clock::real_duration(left) + std::chrono::microseconds(50));
+    // A manual clock moves only by advance(), which notifies; real time does not matter then.
+    if (!clock::is_manual()) {
+      std::optional<int64_t> look_again = next_scheduled(waiter, now);
+      if (!forever && (!look_again || deadline < *look_again)) look_again = deadline;
+      if (look_again) step = std::min(step, clock::real_duration(*look_again - now) + std::chrono::microseconds(50));
     }
     if (poll) step = std::min<std::chrono::nanoseconds>(step, kPollInterval);
     waiter.cv.wait_for(held, step);
@@ -76,8 +94,9 @@ void notify_all() {
   for (Waiter* w : waiters()) w->cv.notify_one();
 }
 
-bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, const std::function<bool()>& ready) {
-  Waiter waiter{Waiter::kCondition, nullptr, {}};
+bool until(std::unique_lock<std::mutex>& held, DWORD timeout_ms, bool poll, const std::function<bool()>& ready,
+           const ScheduledSignal* schedule) {
+  Waiter waiter{Waiter::kCondition, nullptr, schedule, {}};
   return wait_as(waiter, held, timeout_ms, poll, ready);
 }
 
@@ -86,7 +105,7 @@ DWORD for_objects(const std::vector<std::shared_ptr<Waitable>>& objects, bool wa
   std::unique_lock held(mutex());
   bool poll = std::any_of(objects.begin(), objects.end(), [](const auto& o) { return o->polled(); });
   DWORD result = WAIT_TIMEOUT;
-  Waiter waiter{Waiter::kObjects, &objects, {}};
+  Waiter waiter{Waiter::kObjects, &objects, nullptr, {}};
   wait_as(waiter, held, timeout_ms, poll, [&] {
     if (wait_all) {
       for (auto& o : objects)
@@ -109,7 +128,7 @@ DWORD for_objects(const std::vector<std::shared_ptr<Waitable>>& objects, bool wa
 
 void sleep(DWORD ms) {
   std::unique_lock held(mutex());
-  Waiter waiter{Waiter::kSleep, nullptr, {}};
+  Waiter waiter{Waiter::kSleep, nullptr, nullptr, {}};
   wait_as(waiter, held, ms, false, [] { return false; });
 }
 

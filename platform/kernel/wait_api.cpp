@@ -1,28 +1,15 @@
 // WaitForSingleObject, WaitForMultipleObjects, Sleep, SleepEx: all in machine time.
 #include <sched.h>
 
-#include <algorithm>
-
 #include <windows.h>
 
-#include "kernel/handles.h"
-#include "kernel/thread.h"
 #include "kernel/thread_wait.h"
 #include "kernel/wait.h"
-
-namespace {
-
-std::shared_ptr<platform::Waitable> waitable(HANDLE h) {
-  if (h == GetCurrentThread()) return platform::thread::current();
-  return platform::handles::get_as<platform::Waitable>(h);
-}
-
-}  // namespace
 
 extern "C" {
 
 DWORD WINAPI WaitForSingleObject(HANDLE h, DWORD milliseconds) {
-  auto object = waitable(h);
+  auto object = platform::thread::waitable(h);
   if (!object) {
     SetLastError(ERROR_INVALID_HANDLE);
     return WAIT_FAILED;
@@ -36,19 +23,7 @@ DWORD WINAPI WaitForMultipleObjects(DWORD count, const HANDLE* handles, BOOL wai
     return WAIT_FAILED;
   }
   std::vector<std::shared_ptr<platform::Waitable>> objects;
-  for (DWORD i = 0; i < count; ++i) {
-    auto object = waitable(handles[i]);
-    if (!object) {
-      SetLastError(ERROR_INVALID_HANDLE);
-      return WAIT_FAILED;
-    }
-    // Waiting for all of one object twice, even through two handles, is refused.
-    if (wait_all && std::find(objects.begin(), objects.end(), object) != objects.end()) {
-      SetLastError(ERROR_INVALID_PARAMETER);
-      return WAIT_FAILED;
-    }
-    objects.push_back(std::move(object));
-  }
+  if (!platform::thread::waitables(handles, count, wait_all, objects)) return WAIT_FAILED;
   return platform::thread::wait_for(objects, wait_all, milliseconds);
 }
 

@@ -1,7 +1,7 @@
 // The world a fresh machine starts with.
 #pragma once
 
-#include "net/world_store.h"
+#include "machine/world.h"
 
 namespace platform::net {
 

@@ -3,7 +3,7 @@
 
 #include <tuple>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 #include "kernel/machine_signal.h"
 #include "net/address.h"

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/handles.h"
 #include "kernel/wait.h"
 #include "net/echo.h"

@@ -26,15 +26,18 @@ void add_added_addresses(std::vector<Interface>& list) {
 
 }  // namespace
 
-std::vector<PppConnection> ppp_connections() {
-  std::vector<PppConnection> result;
-  machine::Statement s(
-      "SELECT if_index, entry, client_address, tunnel_address, server_address FROM ras_connections ORDER BY id");
-  while (s.step())
-    result.push_back({uint32_t(s.column_int(0)), s.column_text(1), uint32_t(s.column_int(2)), uint32_t(s.column_int(3)),
-                      uint32_t(s.column_int(4))});
-  return result;
+namespace {
+
+std::vector<PppConnection> (*&ppp_source())() {
+  static std::vector<PppConnection> (*source)() = nullptr;
+  return source;
 }
+
+}  // namespace
+
+void attach_ppp_connections(std::vector<PppConnection> (*source)()) { ppp_source() = source; }
+
+std::vector<PppConnection> ppp_connections() { return ppp_source() ? ppp_source()() : std::vector<PppConnection>{}; }
 
 std::vector<Interface> interfaces() {
   std::vector<Interface> list{loopback()};

@@ -40,12 +40,14 @@ std::optional<Interface> find_interface(uint32_t index);
 // The loopback network or an address of one of the interfaces.
 bool is_local_address(uint32_t address);
 
-// A live RAS connection as the network sees it.
+// A live RAS connection as the network sees it. The connections are RAS's: it attaches where
+// they come from (before main); without it the machine has none.
 struct PppConnection {
   uint32_t if_index;
   std::string entry;
   uint32_t client, tunnel, server;
 };
+void attach_ppp_connections(std::vector<PppConnection> (*source)());
 std::vector<PppConnection> ppp_connections();
 
 }  // namespace platform::net

@@ -2,7 +2,7 @@
 
 #include <iphlpapi.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 #include "net/address.h"
 #include "net/interfaces.h"

@@ -5,7 +5,6 @@
 
 #include "kernel/machine.h"
 #include "kernel/text.h"
-#include "services/builtin_services.h"
 
 namespace platform::net {
 namespace {
@@ -25,8 +24,6 @@ std::vector<Account> accounts_of(const std::string& server) {
 }  // namespace
 
 bool same_name(std::string_view a, std::string_view b) { return text::iequals(text::utf16(a), text::utf16(b)); }
-
-bool remote_access_running() { return services::remote_access_running(); }
 
 std::vector<Adapter> adapters() {
   std::vector<Adapter> result;

@@ -59,7 +59,6 @@ struct Link {  // from a next hop to a destination
 // Names in the world (hosts, servers, adapters, users) compare case-insensitively.
 bool same_name(std::string_view a, std::string_view b);
 
-bool remote_access_running();
 std::vector<Adapter> adapters();
 std::vector<Router> routers();
 // The host names, then the VPN servers' names that no host entry names.

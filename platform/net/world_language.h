@@ -15,7 +15,7 @@
 #include <string>
 #include <vector>
 
-#include "net/world_store.h"
+#include "machine/world.h"
 
 namespace platform::net {
 

@@ -1,8 +1,8 @@
-#include "net/world_store.h"
+#include "machine/world.h"
 
 #include "kernel/machine.h"
 #include "kernel/machine_signal.h"
-#include "services/builtin_services.h"
+#include "net/remote_access.h"
 
 namespace platform::net {
 namespace {
@@ -55,7 +55,7 @@ void write_world(const World& world) {
     Statement s("INSERT INTO net_links(next_hop, destination, delay_ms, lost, loss_percent) VALUES(?, ?, ?, ?, ?)");
     s.bind(1, l.next_hop).bind(2, l.destination).bind(3, l.delay_ms).bind(4, l.lost ? 1 : 0).bind(5, l.loss_percent).step();
   }
-  services::set_remote_access(world.remote_access);
+  set_remote_access(world.remote_access);
 }
 
 }  // namespace

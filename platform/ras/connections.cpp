@@ -6,6 +6,7 @@
 #include "kernel/machine.h"
 #include "kernel/machine_signal.h"
 #include "kernel/text.h"
+#include "net/interfaces.h"
 #include "ras/server_path.h"
 
 namespace platform::ras {
@@ -46,6 +47,16 @@ std::vector<Connection> stored_connections() {
   }
   return result;
 }
+
+// The network gives each connection its PPP interface.
+std::vector<net::PppConnection> ppp_interfaces() {
+  std::vector<net::PppConnection> result;
+  for (const Connection& c : stored_connections())
+    result.push_back({c.if_index, text::utf8(c.entry), c.client_address, c.tunnel_address, c.server_address});
+  return result;
+}
+
+const bool attached = (net::attach_ppp_connections(ppp_interfaces), true);
 
 }  // namespace
 

@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 #include "kernel/machine_signal.h"
 #include "kernel/text.h"

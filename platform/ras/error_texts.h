@@ -4,9 +4,9 @@
 namespace platform::ras {
 
 constexpr unsigned kFirstErrorWithText = 600;
-constexpr unsigned kLastErrorWithText = 805;
+constexpr unsigned kLastErrorWithText = 870;
 
-// Null outside 600..805.
+// Null outside 600..870.
 const char* error_text(unsigned code);
 
 }  // namespace platform::ras

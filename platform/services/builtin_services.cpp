@@ -1,5 +1,6 @@
 #include "services/builtin_services.h"
 
+#include "net/remote_access.h"
 #include "services/service_db.h"
 #include "services/status_table.h"
 
@@ -35,5 +36,11 @@ void set_remote_access(bool running) {
 }
 
 bool remote_access_running() { return load_status(kRemoteAccess).status.dwCurrentState == SERVICE_RUNNING; }
+
+namespace {
+
+const bool attached = (net::attach_remote_access({remote_access_running, set_remote_access}), true);
+
+}  // namespace
 
 }  // namespace platform::services

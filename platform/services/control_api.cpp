@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/text.h"
 #include "kernel/wait.h"
 #include "services/environment_marker.h"

@@ -1,4 +1,4 @@
-#include "user/desktop_log.h"
+#include "machine/desktop_log.h"
 
 #include "kernel/machine.h"
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 #include "user/window.h"
 
 namespace platform::user {

@@ -4,7 +4,7 @@
 
 #include <windows.h>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::user::dialog_units {
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::user::fonts {
 

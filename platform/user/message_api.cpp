@@ -1,7 +1,7 @@
 // Sending, posting, getting and dispatching messages.
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/thread.h"
 #include "user/deliver.h"
 #include "user/key_state.h"

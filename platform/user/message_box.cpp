@@ -9,14 +9,14 @@
 
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 #include "kernel/out_buffer.h"
 #include "kernel/process_identity.h"
 #include "kernel/thread.h"
 #include "kernel/text.h"
 #include "user/deliver.h"
-#include "user/desktop_log.h"
+#include "machine/desktop_log.h"
 #include "user/dialog_navigation.h"
 #include "user/dialog_state.h"
 #include "user/dialog_units.h"

@@ -7,7 +7,7 @@
 
 #include <windows.h>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 namespace platform::user {
 

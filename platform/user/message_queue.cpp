@@ -1,10 +1,9 @@
 #include "user/message_queue.h"
 
-#include <algorithm>
 #include <map>
 #include <mutex>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/thread.h"
 #include "kernel/wait.h"
 
@@ -36,7 +35,7 @@ void MessageQueue::post(const MSG& msg) {
     std::lock_guard g(wait::mutex());
     posted_.push_back(msg);
   }
-  wait::notify(nullptr);
+  wait::notify(this);
 }
 
 void MessageQueue::post_next(const MSG& msg) {
@@ -44,7 +43,7 @@ void MessageQueue::post_next(const MSG& msg) {
     std::lock_guard g(wait::mutex());
     posted_.push_front(msg);
   }
-  wait::notify(nullptr);
+  wait::notify(this);
 }
 
 void MessageQueue::drop_posted(HWND hwnd) {
@@ -53,18 +52,12 @@ void MessageQueue::drop_posted(HWND hwnd) {
   timers_.kill_window(hwnd);
 }
 
-bool MessageQueue::has_input() {
+bool MessageQueue::signaled(DWORD) {
   MSG peek;
   return !handed_.empty() || take_posted(&peek, nullptr, 0, 0, false);
 }
 
-DWORD MessageQueue::wait_bound(DWORD timeout_ms) const {
-  std::optional<int64_t> due = timers_.next_due_ns();
-  if (!due) return timeout_ms;
-  int64_t rest = std::max<int64_t>(0, *due - clock::now_ns());
-  DWORD until_due = DWORD(std::min<int64_t>((rest + 999999) / 1000000, INFINITE - 1));
-  return timeout_ms == INFINITE ? until_due : std::min(timeout_ms, until_due);
-}
+std::optional<int64_t> MessageQueue::next_signal_ns() const { return timers_.next_due_ns(); }
 
 void MessageQueue::post_quit(int exit_code) {
   {
@@ -72,7 +65,7 @@ void MessageQueue::post_quit(int exit_code) {
     quit_ = true;
     quit_code_ = exit_code;
   }
-  wait::notify(nullptr);
+  wait::notify(this);
 }
 
 bool MessageQueue::hand(std::function<void()> work) {
@@ -81,7 +74,7 @@ bool MessageQueue::hand(std::function<void()> work) {
     if (ended_) return false;
     handed_.push_back(std::move(work));
   }
-  wait::notify(nullptr);
+  wait::notify(this);
   return true;
 }
 
@@ -127,9 +120,8 @@ bool MessageQueue::next(MSG* msg, HWND hwnd, UINT min, UINT max, bool remove, DW
       left = DWORD((rest + 999999) / 1000000);
     }
     MSG peek;
-    bool ready = wait::until(held, wait_bound(left), false, [&] {
-      return !handed_.empty() || take_posted(&peek, hwnd, min, max, false);
-    });
+    bool ready = wait::until(
+        held, left, false, [&] { return !handed_.empty() || take_posted(&peek, hwnd, min, max, false); }, this);
     if (!ready && timeout_ms != INFINITE && clock::now_ns() >= deadline) return false;
   }
 }
@@ -153,7 +145,7 @@ void MessageQueue::end() {
     dropped.swap(handed_);
     queues().erase(tid_);
   }
-  wait::notify(nullptr);
+  wait::notify(this);
 }
 
 MessageQueue& current_queue() {

@@ -9,11 +9,15 @@
 
 #include <windows.h>
 
+#include "kernel/object.h"
+#include "kernel/wait.h"
 #include "user/queue_timers.h"
 
 namespace platform::user {
 
-class MessageQueue {
+// A wait on the queue (MsgWaitForMultipleObjects) ends when a message or handed work waits,
+// and looks again when a timer falls due.
+class MessageQueue final : public Waitable, public ScheduledSignal {
  public:
   explicit MessageQueue(DWORD tid) : tid_(tid) {}
   DWORD tid() const { return tid_; }
@@ -24,12 +28,12 @@ class MessageQueue {
   void post_quit(int exit_code);
   // Drops what was posted to a window being destroyed, and its timers.
   void drop_posted(HWND hwnd);
-  // Guarded by wait::mutex(); changes must be followed by wait::notify(nullptr).
+  // Guarded by wait::mutex(); changes must be followed by wait::notify of the queue.
   QueueTimers& timers() { return timers_; }
-  // With wait::mutex() held: whether a message or handed work waits (MsgWaitForMultipleObjects).
-  bool has_input();
-  // The machine milliseconds a wait of `timeout_ms` may sleep before the next timer is due.
-  DWORD wait_bound(DWORD timeout_ms) const;
+  // With wait::mutex() held: whether a message or handed work waits.
+  bool signaled(DWORD tid) override;
+  // With wait::mutex() held: when the next timer falls due.
+  std::optional<int64_t> next_signal_ns() const override;
   // Hands `work` to the queue's thread; false when the thread has ended.
   bool hand(std::function<void()> work);
 

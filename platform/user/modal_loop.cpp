@@ -1,6 +1,6 @@
 #include "user/modal_loop.h"
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "user/dialog_state.h"
 #include "user/message_queue.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 
 namespace platform::user {
 

@@ -1,12 +1,11 @@
 // SetTimer / KillTimer, and MsgWaitForMultipleObjects, which also wakes for a due timer.
 #include <windows.h>
 
-#include <algorithm>
 #include <mutex>
 
-#include "kernel/clock.h"
-#include "kernel/handles.h"
+#include "machine/clock.h"
 #include "kernel/thread.h"
+#include "kernel/thread_wait.h"
 #include "kernel/wait.h"
 #include "user/message_queue.h"
 #include "user/window.h"
@@ -38,7 +37,7 @@ UINT_PTR WINAPI SetTimer(HWND hWnd, UINT_PTR nIDEvent, UINT uElapse, TIMERPROC l
     std::lock_guard g(wait::mutex());
     id = q->timers().set(hWnd, nIDEvent, uElapse, lpTimerFunc, clock::now_ns());
   }
-  wait::notify(nullptr);
+  wait::notify(q.get());
   // A window timer with id 0 still succeeds.
   return hWnd && id == 0 ? 1 : id;
 }
@@ -59,53 +58,12 @@ DWORD WINAPI MsgWaitForMultipleObjects(DWORD nCount, const HANDLE* pHandles, BOO
     return WAIT_FAILED;
   }
   std::vector<std::shared_ptr<Waitable>> objects;
-  for (DWORD i = 0; i < nCount; ++i) {
-    auto object = handles::get_as<Waitable>(pHandles[i]);
-    if (!object) {
-      SetLastError(ERROR_INVALID_HANDLE);
-      return WAIT_FAILED;
-    }
-    objects.push_back(std::move(object));
-  }
-  MessageQueue& queue = current_queue();
-  queue.run_handed();
-  const DWORD tid = thread::current_id();
-  const bool poll = std::any_of(objects.begin(), objects.end(), [](const auto& o) { return o->polled(); });
-  const int64_t deadline = clock::now_ns() + int64_t(dwMilliseconds) * 1000000;
-  std::unique_lock held(wait::mutex());
-  DWORD result = WAIT_TIMEOUT;
-  // Waiting for all asks for every object and input together.
-  auto ready = [&] {
-    const bool input = queue.has_input();
-    if (fWaitAll && nCount) {
-      if (!input || !std::all_of(objects.begin(), objects.end(), [&](const auto& o) { return o->signaled(tid); }))
-        return false;
-      bool abandoned = false;
-      for (auto& o : objects) abandoned |= o->acquire(tid);
-      result = abandoned ? WAIT_ABANDONED_0 : WAIT_OBJECT_0;
-      return true;
-    }
-    if (input) {
-      result = WAIT_OBJECT_0 + nCount;
-      return true;
-    }
-    for (DWORD i = 0; i < nCount; ++i) {
-      if (!objects[i]->signaled(tid)) continue;
-      result = (objects[i]->acquire(tid) ? WAIT_ABANDONED_0 : WAIT_OBJECT_0) + i;
-      return true;
-    }
-    return false;
-  };
-  // Re-looks whenever the wait could end for a timer that falls due meanwhile.
-  for (;;) {
-    DWORD left = INFINITE;
-    if (dwMilliseconds != INFINITE) {
-      int64_t rest = deadline - clock::now_ns();
-      left = rest <= 0 ? 0 : DWORD((rest + 999999) / 1000000);
-    }
-    if (wait::until(held, queue.wait_bound(left), poll, ready)) return result;
-    if (left == 0 || (dwMilliseconds != INFINITE && clock::now_ns() >= deadline)) return WAIT_TIMEOUT;
-  }
+  if (!thread::waitables(pHandles, nCount, fWaitAll, objects)) return WAIT_FAILED;
+  std::shared_ptr<MessageQueue> queue = queue_for(nullptr);
+  queue->run_handed();
+  // The queue is one more object after the caller's: its input is WAIT_OBJECT_0 + nCount.
+  objects.push_back(std::move(queue));
+  return thread::wait_for(objects, fWaitAll, dwMilliseconds);
 }
 
 }  // extern "C"

@@ -3,7 +3,7 @@
 
 #include "kernel/out_buffer.h"
 #include "kernel/thread.h"
-#include "user/automation_channel.h"
+#include "user/window_hooks.h"
 #include "user/deliver.h"
 #include "user/frame.h"
 #include "user/message_queue.h"
@@ -77,7 +77,7 @@ HWND create(DWORD exstyle, const Char* class_name, const Char* window_name, DWOR
   w->hwnd = table::allocate_handle(!child);
   table::add(w);
   if (child) parent->children.push_back(w->hwnd);
-  automation::serve();
+  hooks::window_created();
 
   CreateStruct cs{};
   cs.lpCreateParams = param;

@@ -13,33 +13,12 @@
 namespace platform::user {
 namespace {
 
-automation::WindowHandle handle_value(HWND h) { return reinterpret_cast<uintptr_t>(h); }
-
 bool is_class(const Window& w, std::u16string_view name) { return text::iequals(w.window_class->name, name); }
 
 }  // namespace
 
-automation::WindowInfo describe(const Window& w) {
-  automation::WindowInfo info;
-  info.hwnd = handle_value(w.hwnd);
-  info.parent = handle_value(w.parent);
-  info.id = w.parent ? w.id : 0;
-  info.class_name = text::utf8(w.window_class->name);
-  info.text = text::utf8(w.text);
-  info.style = w.style;
-  info.exstyle = w.exstyle;
-  info.x = w.rect.left;
-  info.y = w.rect.top;
-  info.cx = w.rect.right - w.rect.left;
-  info.cy = w.rect.bottom - w.rect.top;
-  info.visible = tree::shown(w);
-  info.enabled = !(w.style & WS_DISABLED);
-  info.focused = focus::focused() == w.hwnd;
-  return info;
-}
-
-gdi::Node paint_tree(const Window& w) {
-  gdi::Node node;
+Node paint_tree(const Window& w) {
+  Node node;
   node.class_name = w.window_class->name;
   node.style = w.style;
   node.exstyle = w.exstyle;

@@ -8,7 +8,7 @@
 
 #include "comctl/comctl_fixture.h"
 #include "comctl/control_classes.h"
-#include "gdi/render.h"
+#include "gdi/font.h"
 #include "user/window_snapshot.h"
 
 namespace {
@@ -148,7 +148,7 @@ TEST_F(Page, EachControlPaintsInAScreenshot) {
 
   std::string png = (std::filesystem::temp_directory_path() / ("comctl_page_" + std::to_string(getpid()) + ".png")).string();
   platform::user::WindowPtr w = platform::user::find_window(dlg_);
-  ASSERT_TRUE(platform::gdi::render_png(platform::user::paint_tree(*w), png));
+  ASSERT_TRUE(platform::user::render_png(platform::user::paint_tree(*w), png));
   cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
   ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
 

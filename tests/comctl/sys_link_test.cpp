@@ -47,8 +47,8 @@ TEST_F(SysLink, KeepsItsMarkupAsWindowTextAndAnswersForEachLink) {
   item.iLink = 1;
   item.stateMask = LIS_ENABLED | LIS_VISITED;
   ASSERT_TRUE(SendMessageW(link_, LM_GETITEM, 0, LPARAM(&item)));
-  EXPECT_EQ(utf8(comctl_test::wide(item.szUrl)), "https://b.test/");
-  EXPECT_EQ(utf8(comctl_test::wide(item.szID)), "more");
+  EXPECT_EQ(testing_support::u8(item.szUrl), "https://b.test/");
+  EXPECT_EQ(testing_support::u8(item.szID), "more");
   EXPECT_EQ(item.state, UINT(LIS_ENABLED));
   item.iLink = 2;
   EXPECT_FALSE(SendMessageW(link_, LM_GETITEM, 0, LPARAM(&item)));

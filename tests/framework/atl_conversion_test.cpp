@@ -2,14 +2,11 @@
 
 #include "atlconv.h"
 #include "support/machine_fixture.h"
+#include "support/wide.h"
 
 namespace {
 
-std::u16string U(const wchar_t* s) {
-  std::u16string out;
-  for (; *s; ++s) out += char16_t(*s);
-  return out;
-}
+using testing_support::U;
 
 class AtlConversion : public testing_support::MachineTest {};
 

@@ -3,10 +3,11 @@
 #include <string>
 
 #include "cstringt.h"
+#include "support/wide.h"
 
 namespace {
 
-std::u16string U(const CStringW& s) { return reinterpret_cast<const char16_t*>(s.GetString()); }
+using testing_support::U;
 
 CStringA A(const char* format, ...) {
   va_list args;

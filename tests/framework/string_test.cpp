@@ -6,11 +6,11 @@
 
 #include "cinvalidargexception.h"
 #include "cstringt.h"
+#include "support/wide.h"
 
 namespace {
 
-std::u16string U(const wchar_t* s) { return reinterpret_cast<const char16_t*>(s); }
-std::u16string U(const CStringW& s) { return U(s.GetString()); }
+using testing_support::U;
 
 TEST(CStringTest, CopiesShareUntilOneIsWritten) {
   CStringA original("shared text");

@@ -5,7 +5,7 @@
 #include "cinvalidargexception.h"
 #include "ctime.h"
 #include "framework/throws_invalid_arg.h"
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "support/machine_fixture.h"
 
 namespace {

@@ -6,13 +6,11 @@
 #include <string>
 
 #include "cstringt.h"
+#include "support/wide.h"
 
 namespace unicode_testing {
 
-inline std::u16string U(const wchar_t* s) { return reinterpret_cast<const char16_t*>(s); }
-inline std::u16string U(const CStringW& s) {
-  return std::u16string(reinterpret_cast<const char16_t*>(s.GetString()), static_cast<size_t>(s.GetLength()));
-}
+using testing_support::U;
 inline std::string A(const CStringA& s) { return std::string(s.GetString(), static_cast<size_t>(s.GetLength())); }
 
 }  // namespace unicode_testing

@@ -9,7 +9,7 @@
 #include <filesystem>
 #include <string>
 
-#include "kernel/machine.h"
+#include "machine/root.h"
 
 namespace fuzz_support {
 

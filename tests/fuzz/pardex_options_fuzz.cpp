@@ -23,6 +23,7 @@
 #include "pardex_message.h"
 #include "ras/credentials.h"
 #include "ras/phonebooks.h"
+#include "support/wide.h"
 #include "vpn_strategy.h"
 
 namespace {
@@ -32,7 +33,7 @@ using fuzz_support::fail;
 namespace fs = std::filesystem;
 const size_t kMaxWords = 64;
 
-std::u16string U(const CStringW& s) { return platform::text::from_wide(s.GetString()); }
+using testing_support::U;
 
 void check_values(const std::vector<std::u16string>& words) {
   for (const CmdOption& option : g_CmdOptions) {

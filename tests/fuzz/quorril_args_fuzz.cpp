@@ -18,6 +18,7 @@
 #include "kernel/text.h"
 #include "query_ras_entries.h"
 #include "ras/phonebooks.h"
+#include "support/wide.h"
 
 namespace {
 
@@ -26,7 +27,7 @@ using fuzz_support::fail;
 namespace fs = std::filesystem;
 const size_t kMaxEntries = 16;
 
-const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(s.c_str()); }
+using testing_support::W;
 
 std::vector<std::u16string> split(const std::u16string& text, char16_t separator) {
   std::vector<std::u16string> parts{u""};

@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
 
 using namespace platform::gdi;
 

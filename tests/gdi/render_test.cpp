@@ -11,9 +11,10 @@
 #include <filesystem>
 #include <string>
 
-#include "gdi/render.h"
+#include "user/painting.h"
 
 using namespace platform::gdi;
+using namespace platform::user;
 
 namespace {
 

@@ -7,13 +7,14 @@
 #include <thread>
 
 #include "support/machine_fixture.h"
+#include "support/windows_time.h"
 #include "sync_child.h"
 
 namespace {
 
+using testing_support::kUnixEpochTicks;
 using testing_support::MachineTest;
 
-constexpr uint64_t kUnixEpochTicks = 116444736000000000ULL;
 constexpr uint64_t kTicksPerMs = 10000;
 
 class ScaledClockTest : public MachineTest {
@@ -27,7 +28,7 @@ class ScaledClockTest : public MachineTest {
 uint64_t machine_ticks() {
   FILETIME f;
   GetSystemTimeAsFileTime(&f);
-  return (uint64_t(f.dwHighDateTime) << 32) | f.dwLowDateTime;
+  return testing_support::ticks(f);
 }
 
 uint64_t real_ticks() {

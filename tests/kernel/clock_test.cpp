@@ -1,6 +1,6 @@
 #include <windows.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/wait.h"
 #include "support/machine_fixture.h"
 

@@ -9,13 +9,10 @@
 #include <string>
 
 #include "kernel/paths.h"
-#include "kernel/text.h"
 #include "support/machine_fixture.h"
+#include "support/wide.h"
 
 namespace files_testing {
-
-inline std::string u8(const WCHAR* s) { return platform::text::utf8(platform::text::from_wide(s)); }
-inline std::string u8(const std::u16string& s) { return platform::text::utf8(s); }
 
 class FilesTest : public testing_support::MachineTest {
  protected:

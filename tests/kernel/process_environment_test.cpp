@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <algorithm>
 
 #include "kernel/child_environment.h"
+#include "support/environment_guard.h"
 
 namespace {
 
@@ -19,11 +18,12 @@ TEST(ChildEnvironment, GivenBlockReplacesTheEnvironmentButNotTheHandover) {
 }
 
 TEST(ChildEnvironment, OwnEnvironmentPassesWithoutTheCreatorsHandover) {
-  setenv("TARVOLT_CHILD_ENV_TEST", "yes", 1);
-  setenv("WINSIM_CONSOLE", "9", 1);
-  Entries env = platform::child_environment(nullptr, false, {"WINSIM_CONSOLE=4"});
-  unsetenv("WINSIM_CONSOLE");
-  unsetenv("TARVOLT_CHILD_ENV_TEST");
+  Entries env;
+  {
+    testing_support::EnvironmentGuard own("TARVOLT_CHILD_ENV_TEST", "yes");
+    testing_support::EnvironmentGuard handover("WINSIM_CONSOLE", "9");
+    env = platform::child_environment(nullptr, false, {"WINSIM_CONSOLE=4"});
+  }
   EXPECT_EQ(std::count(env.begin(), env.end(), "TARVOLT_CHILD_ENV_TEST=yes"), 1);
   EXPECT_EQ(std::count(env.begin(), env.end(), "WINSIM_CONSOLE=9"), 0);
   EXPECT_EQ(env.back(), "WINSIM_CONSOLE=4");

@@ -3,7 +3,7 @@
 #include <cstring>
 #include <thread>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "net/net_fixture.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "ras/ras_fixture.h"
 #include "support/program_runner.h"
 

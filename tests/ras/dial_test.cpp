@@ -7,6 +7,7 @@
 #include <string>
 
 #include "ras/dial_fixture.h"
+#include "support/environment_guard.h"
 
 namespace {
 
@@ -157,7 +158,9 @@ TEST_F(RasDialTest, AnUnknownServerNameFailsAtOnce) {
   int64_t started = machine_ms();
   HRASCONN connection = nullptr;
   EXPECT_EQ(dial(u"Nowhere", &connection), DWORD(ERROR_DNSNAME_NOT_RESOLVABLE));
-  EXPECT_LT(machine_ms() - started, 1000);
+  // Sooner than any answer could come (the world's servers take 3 s to dial), with room for a
+  // loaded host: at the fixture's scale this is still some 60 ms of real time.
+  EXPECT_LT(machine_ms() - started, 2900);
   EXPECT_EQ(dial(u"Missing", &connection), DWORD(ERROR_CANNOT_FIND_PHONEBOOK_ENTRY));
 }
 
@@ -185,12 +188,9 @@ TEST_F(RasDialTest, AKeySetAloneOnAnAllUsersEntryServesEveryAccount) {
   ASSERT_EQ(make_vpn_entry(u"Office", u"vpn2.example.net", nullptr, true), 0u);
   ASSERT_EQ(set_credentials(u"Office", RASCM_PreSharedKey, u"", u"k3y"), 0u);
   // The service dials under an account of its own.
-  const char* user = std::getenv("USERNAME");
-  std::string saved = user ? user : "";
-  setenv("USERNAME", "SYSTEM", 1);
+  testing_support::EnvironmentGuard account("USERNAME", "SYSTEM");
   HRASCONN connection = nullptr;
   EXPECT_EQ(dial(u"Office", &connection), 0u);
-  if (saved.empty()) unsetenv("USERNAME"); else setenv("USERNAME", saved.c_str(), 1);
 }
 
 TEST_F(RasDialTest, ARangeHandsOutItsLowestFreeAddress) {

@@ -13,7 +13,7 @@ using platform::ras::user_phonebook;
 
 TEST_F(RasTest, EnumerationReportsTheSizeNeededWhenTheEntriesDoNotFit) {
   for (const char16_t* name : {u"One", u"Two", u"Three"}) ASSERT_EQ(make_vpn_entry(name, u"vpn1.example.net"), 0u);
-  ASSERT_EQ(make_vpn_entry(u"Mine", u"vpn2.example.net", w(user_phonebook())), 0u);
+  ASSERT_EQ(make_vpn_entry(u"Mine", u"vpn2.example.net", W(user_phonebook())), 0u);
 
   // Room for two of four.
   std::vector<RASENTRYNAMEW> names(4);

@@ -13,11 +13,12 @@
 #include "ras/phonebooks.h"
 #include "ras/record_text.h"
 #include "support/machine_fixture.h"
+#include "support/wide.h"
 
 namespace ras_testing {
 
-inline std::string u8(const WCHAR* s) { return platform::text::utf8(platform::text::from_wide(s)); }
-inline const WCHAR* w(const std::u16string& s) { return platform::text::wide(s); }
+using testing_support::u8;
+using testing_support::W;
 
 class RasTest : public testing_support::MachineTest {
  protected:
@@ -44,7 +45,7 @@ class RasTest : public testing_support::MachineTest {
     platform::ras::put(entry.szLocalPhoneNumber, server);
     entry.dwfOptions2 = use_psk ? RASEO2_UsePreSharedKey : 0;
     entry.dwVpnStrategy = use_psk ? VS_L2tpOnly : VS_Default;
-    return RasSetEntryPropertiesW(phonebook, w(name), &entry, sizeof entry, nullptr, 0);
+    return RasSetEntryPropertiesW(phonebook, W(name), &entry, sizeof entry, nullptr, 0);
   }
   DWORD set_credentials(const std::u16string& name, DWORD mask, const std::u16string& user,
                         const std::u16string& secret, const WCHAR* phonebook = nullptr) {
@@ -53,7 +54,7 @@ class RasTest : public testing_support::MachineTest {
     c.dwMask = mask;
     platform::ras::put(c.szUserName, user);
     platform::ras::put(c.szPassword, secret);
-    return RasSetCredentialsW(phonebook, w(name), &c, FALSE);
+    return RasSetCredentialsW(phonebook, W(name), &c, FALSE);
   }
 };
 

@@ -5,11 +5,11 @@
 
 namespace {
 
-using testing_support::RegistryTest;
+using registry_testing::MachineRegistryTest;
+using registry_testing::terminated_utf16;
 using testing_support::run_program;
-using testing_support::terminated_utf16;
 
-class RegistryAcrossProcesses : public RegistryTest {
+class RegistryAcrossProcesses : public MachineRegistryTest {
  protected:
   int writer(const std::vector<std::string>& args) { return run_program(testing_support::program_dir() / "reg_writer.exe", args).exit_code; }
 };

@@ -1,74 +1,24 @@
-// A fresh machine with a test key HKLM\SOFTWARE\Tarvolt Test, and helpers to read the
-// registry in the tests' terms.
+// A fresh machine with a fresh test key HKLM\SOFTWARE\Tarvolt Test, for the registry tests that
+// start processes of the machine.
 #pragma once
 
 #include <windows.h>
 
-#include <string>
-#include <vector>
-
-#include "kernel/text.h"
+#include "conformance/registry/test_key.h"
 #include "support/machine_fixture.h"
 
-namespace testing_support {
+namespace registry_testing {
 
-class RegistryTest : public MachineTest {
+class MachineRegistryTest : public testing_support::MachineTest, protected TestKey {
  protected:
   void SetUp() override {
     MachineTest::SetUp();
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Tarvolt Test", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
-                              &key_, nullptr),
-              ERROR_SUCCESS);
+    open_fresh_key();
   }
   void TearDown() override {
-    RegCloseKey(key_);
+    delete_key();
     MachineTest::TearDown();
   }
-
-  HKEY create(HKEY parent, const wchar_t* path, REGSAM access = KEY_ALL_ACCESS, DWORD* disposition = nullptr) {
-    HKEY key = nullptr;
-    EXPECT_EQ(RegCreateKeyExW(parent, path, 0, nullptr, 0, access, nullptr, &key, disposition), ERROR_SUCCESS);
-    return key;
-  }
-
-  void set_string(HKEY key, const wchar_t* name, const std::u16string& text) {
-    ASSERT_EQ(RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                             DWORD((text.size() + 1) * 2)),
-              ERROR_SUCCESS);
-  }
-
-  // The value's bytes, as the wide form reads them.
-  std::string read_bytes(HKEY key, const wchar_t* name, DWORD* type = nullptr) {
-    DWORD size = 0;
-    if (RegQueryValueExW(key, name, nullptr, type, nullptr, &size) != ERROR_SUCCESS) return "<absent>";
-    std::string data(size, '\0');
-    EXPECT_EQ(RegQueryValueExW(key, name, nullptr, type, reinterpret_cast<BYTE*>(data.data()), &size),
-              ERROR_SUCCESS);
-    return data.substr(0, size);
-  }
-
-  // Subkey names in enumeration order, as UTF-8.
-  std::vector<std::string> subkeys(HKEY key) {
-    std::vector<std::string> names;
-    WCHAR name[256];
-    for (DWORD i = 0;; ++i) {
-      DWORD chars = 256;
-      LONG error = RegEnumKeyExW(key, i, name, &chars, nullptr, nullptr, nullptr, nullptr);
-      if (error == ERROR_NO_MORE_ITEMS) break;
-      EXPECT_EQ(error, ERROR_SUCCESS);
-      if (error) break;
-      names.push_back(platform::text::utf8(platform::text::from_wide(name, chars)));
-    }
-    return names;
-  }
-
-  HKEY key_ = nullptr;
 };
 
-// The bytes of a null-terminated UTF-16 string, as a string value holds them.
-inline std::string terminated_utf16(std::u16string text) {
-  text += u'\0';
-  return std::string(reinterpret_cast<const char*>(text.data()), text.size() * 2);
-}
-
-}  // namespace testing_support
+}  // namespace registry_testing

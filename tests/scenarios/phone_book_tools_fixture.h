@@ -16,6 +16,7 @@
 #include "kernel/text.h"
 #include "ras/credentials.h"
 #include "ras/phonebooks.h"
+#include "support/wide.h"
 #include "support/winsim_fixture.h"
 
 namespace phone_book_tools_testing {
@@ -24,10 +25,10 @@ struct Box {
   std::string program, caption, text, buttons, answer;
 };
 
-inline std::u16string U(const WCHAR* s) { return platform::text::from_wide(s); }
-inline std::string Utf8(const WCHAR* s) { return platform::text::utf8(U(s)); }
-inline std::u16string U16(const std::string& s) { return platform::text::utf16(s); }
-inline const WCHAR* W(const std::u16string& s) { return reinterpret_cast<const WCHAR*>(s.c_str()); }
+using testing_support::U;
+using testing_support::u16;
+using testing_support::u8;
+using testing_support::W;
 template <size_t N>
 void Put(WCHAR (&field)[N], const std::u16string& s) {
   size_t n = std::min(s.size(), N - 1);
@@ -78,7 +79,7 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
                  const std::u16string& phonebook = u"") {
     RASENTRYW entry = {};
     entry.dwSize = sizeof entry;
-    std::u16string server16 = U16(server), name16 = U16(name);
+    std::u16string server16 = u16(server), name16 = u16(name);
     Put(entry.szLocalPhoneNumber, server16);
     Put(entry.szDeviceType, device);
     entry.dwType = RASET_Vpn;
@@ -91,15 +92,15 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
     RASCREDENTIALSW credentials = {};
     credentials.dwSize = sizeof credentials;
     credentials.dwMask = RASCM_UserName | RASCM_Password | RASCM_DefaultCreds;
-    Put(credentials.szUserName, U16(user));
-    Put(credentials.szPassword, U16(password));
-    ASSERT_EQ(RasSetCredentialsW(nullptr, W(U16(name)), &credentials, FALSE), DWORD(ERROR_SUCCESS));
+    Put(credentials.szUserName, u16(user));
+    Put(credentials.szPassword, u16(password));
+    ASSERT_EQ(RasSetCredentialsW(nullptr, W(u16(name)), &credentials, FALSE), DWORD(ERROR_SUCCESS));
   }
   bool read_entry(const std::string& name, RASENTRYW* entry) {
     *entry = RASENTRYW{};
     entry->dwSize = sizeof *entry;
     DWORD size = sizeof *entry;
-    return RasGetEntryPropertiesW(nullptr, W(U16(name)), entry, &size, nullptr, nullptr) == ERROR_SUCCESS;
+    return RasGetEntryPropertiesW(nullptr, W(u16(name)), entry, &size, nullptr, nullptr) == ERROR_SUCCESS;
   }
   std::vector<std::string> entry_names() {
     std::vector<std::string> names;
@@ -110,13 +111,13 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
   }
   // The credentials stored for all users of an entry of the all-users phone book.
   platform::ras::Credentials all_users_credentials(const std::string& name) {
-    return platform::ras::load_credentials(platform::ras::all_users_phonebook(), U16(name),
+    return platform::ras::load_credentials(platform::ras::all_users_phonebook(), u16(name),
                                          platform::ras::all_users_owner());
   }
   // The pre-shared key a dial of the entry would use.
   std::u16string key_of(const std::string& name) {
     bool from_all_users = false;
-    return platform::ras::effective_credentials(platform::ras::all_users_phonebook(), U16(name), &from_all_users)
+    return platform::ras::effective_credentials(platform::ras::all_users_phonebook(), u16(name), &from_all_users)
         .preshared_key;
   }
   std::vector<std::string> connections() {
@@ -125,7 +126,7 @@ class PhoneBookToolsTest : public testing_support::WinsimTest {
     conns[0].dwSize = sizeof(RASCONNW);
     DWORD size = sizeof conns, count = 0;
     if (RasEnumConnectionsW(conns, &size, &count) != ERROR_SUCCESS) return names;
-    for (DWORD i = 0; i < count; ++i) names.push_back(Utf8(conns[i].szEntryName));
+    for (DWORD i = 0; i < count; ++i) names.push_back(u8(conns[i].szEntryName));
     return names;
   }
   std::string quorril(const std::string& letters) {

@@ -74,7 +74,7 @@ TEST_F(PhoneBookTools, PardexCutsLongFieldsToTheirLimits) {
   ASSERT_EQ(exit_code("pardex.exe", {"Long", server, user, password, key}), 0);
   RASENTRYW entry;
   ASSERT_TRUE(read_entry("Long", &entry));
-  EXPECT_EQ(Utf8(entry.szLocalPhoneNumber), server.substr(0, 63));
+  EXPECT_EQ(u8(entry.szLocalPhoneNumber), server.substr(0, 63));
   auto credentials = all_users_credentials("Long");
   EXPECT_EQ(platform::text::utf8(credentials.user_name), user.substr(0, 127));
   EXPECT_EQ(platform::text::utf8(credentials.password), password.substr(0, 127));
@@ -204,7 +204,7 @@ TEST_F(PhoneBookTools, DimbrelReportsAFailedDialAndLeavesNoConnection) {
   WCHAR text[512] = {};
   ASSERT_EQ(RasGetErrorStringW(691, text, 512), DWORD(ERROR_SUCCESS));
   EXPECT_EQ(box_texts("Dimbrel"),
-            (std::vector<std::string>{"RAS error 691: " + Utf8(text) +
+            (std::vector<std::string>{"RAS error 691: " + u8(text) +
                                       "\\nFor more help on this error:\\nType 'hh netcfg.chm'\\nIn help, click "
                                       "Troubleshooting, then Error Messages, then 691"}));
   EXPECT_TRUE(connections().empty());

@@ -20,6 +20,7 @@
 
 #include "rv_log.h"
 #include "service/tarvolt_fixture.h"
+#include "support/environment_guard.h"
 #include "tarvolt_app.h"
 
 namespace tarvolt_testing {
@@ -131,14 +132,9 @@ class LogInMemoryTest : public LogReliabilityTest {
  protected:
   // The machine in memory: flushing 1.6 million lines to the disk one by one takes minutes.
   void SetUp() override {
-    const char* saved = std::getenv("TMPDIR");
-    std::string saved_value = saved ? saved : "";
-    if (fs::is_directory("/dev/shm")) setenv("TMPDIR", "/dev/shm", 1);
+    std::optional<testing_support::EnvironmentGuard> in_memory;
+    if (fs::is_directory("/dev/shm")) in_memory.emplace("TMPDIR", "/dev/shm");
     LogReliabilityTest::SetUp();
-    if (saved)
-      setenv("TMPDIR", saved_value.c_str(), 1);
-    else
-      unsetenv("TMPDIR");
   }
 };
 

@@ -4,7 +4,7 @@
 
 #include <fstream>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "rv_log.h"
 #include "rv_log_object.h"
 #include "service/tarvolt_fixture.h"

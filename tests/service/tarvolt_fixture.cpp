@@ -1,5 +1,7 @@
 #include "service/tarvolt_fixture.h"
 
+#include <stdlib.h>
+
 #include <fstream>
 #include <regex>
 #include <sstream>

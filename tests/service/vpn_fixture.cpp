@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "kernel/machine.h"
 #include "rv_connection_object.h"
 #include "rv_entry_scanner.h"

@@ -9,7 +9,7 @@
 #include "rv_net_api.h"
 #include "service/tarvolt_fixture.h"
 
-#include "net/world_store.h"
+#include "machine/world.h"
 
 class RV_ConnectionObject;
 class RV_EntryScanner;

@@ -3,28 +3,35 @@
 #include <stdlib.h>
 #include <unistd.h>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 
 namespace testing_support {
 
-void MachineTest::SetUp() {
+std::filesystem::path create_machine(const platform::machine::Options& options) {
   std::string pattern = (std::filesystem::temp_directory_path() / "winsim-test-XXXXXX").string();
-  ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-  root_ = pattern;
+  if (!mkdtemp(pattern.data())) return {};
+  std::filesystem::path root = pattern;
   // Child processes find the machine the same way the test does.
-  setenv("WINSIM_ROOT", root_.c_str(), 1);
-  platform::machine::create(root_, platform::machine::Options{});
+  setenv("WINSIM_ROOT", root.c_str(), 1);
+  platform::machine::create(root, options);
   platform::clock::set_real();  // a manual clock of an earlier test in this process ends here
+  return root;
 }
 
-void MachineTest::TearDown() {
+void remove_machine(const std::filesystem::path& root) {
   std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
+  std::filesystem::remove_all(root, ignored);
 }
+
+void MachineTest::SetUp() {
+  root_ = create_machine();
+  ASSERT_FALSE(root_.empty());
+}
+
+void MachineTest::TearDown() { remove_machine(root_); }
 
 void MachineTest::recreate(const platform::machine::Options& options) {
-  std::error_code ignored;
-  std::filesystem::remove_all(root_, ignored);
+  remove_machine(root_);
   platform::machine::create(root_, options);
 }
 

@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "kernel/machine.h"
+#include "machine/root.h"
 
 namespace testing_support {
 
@@ -19,6 +19,12 @@ class MachineTest : public ::testing::Test {
 
   std::filesystem::path root_;
 };
+
+// A fresh machine in a new temporary folder, named by WINSIM_ROOT for this process and its
+// children; an empty path when no folder could be made.
+std::filesystem::path create_machine(const platform::machine::Options& options = {});
+// Removes a machine made by create_machine and everything in it.
+void remove_machine(const std::filesystem::path& root);
 
 // The folder of the built programs (winsim and the system's programs).
 std::filesystem::path bin_dir();

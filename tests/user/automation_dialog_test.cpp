@@ -6,7 +6,7 @@
 #include <fstream>
 #include <iterator>
 
-#include "user/automation_channel_socket.h"
+#include "automation/channel_socket.h"
 #include "support/winsim_fixture.h"
 
 namespace {
@@ -44,8 +44,8 @@ class Background {
   ~Background() {
     if (!pid_) return;
     std::error_code ignored;
-    for (const auto& entry : std::filesystem::directory_iterator(platform::user::automation::channel_folder(), ignored))
-      if (auto pid = platform::user::automation::pid_of_socket(entry.path())) kill(pid_t(*pid), SIGKILL);
+    for (const auto& entry : std::filesystem::directory_iterator(platform::automation::channel_folder(), ignored))
+      if (auto pid = platform::automation::pid_of_socket(entry.path())) kill(pid_t(*pid), SIGKILL);
     finish();
   }
   bool started() const { return pid_ != 0; }

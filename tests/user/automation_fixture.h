@@ -12,13 +12,13 @@
 #include <windows.h>
 
 #include "support/machine_fixture.h"
-#include "user/automation_channel_requests.h"
-#include "user/automation_channel_server.h"
-#include "user/automation_client.h"
+#include "automation/channel_requests.h"
+#include "automation/channel_server.h"
+#include "automation/client.h"
 
 namespace testing_support {
 
-namespace automation = platform::user::automation;
+namespace automation = platform::automation;
 
 using automation::WindowHandle;
 

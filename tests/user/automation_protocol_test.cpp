@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include "user/automation_channel_names.h"
-#include "user/automation_channel_protocol.h"
+#include "automation/channel_names.h"
+#include "automation/channel_protocol.h"
 
 namespace {
 
-using namespace platform::user::automation;
+using namespace platform::automation;
 
 TEST(AutomationProtocol, TextsWithTabsLineBreaksAndUtf8SurviveOneLine) {
   const std::string texts[] = {"", "a\tb", "line 1\r\nline 2\n", "C:\\Tarvolt\\t", "\\x41", "Caf\xC3\xA9 \xF0\x9F\x98\x80",

@@ -4,7 +4,8 @@
 #include <functional>
 #include <vector>
 
-#include "gdi/render.h"
+#include "gdi/font.h"
+#include "kernel/text.h"
 #include "user/desk_fixture.h"
 #include "user/resource_test.h"
 

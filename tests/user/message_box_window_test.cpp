@@ -7,14 +7,14 @@
 #include <functional>
 #include <thread>
 
-#include "user/automation_target.h"
+#include "automation/target.h"
 #include "user/desk_fixture.h"
-#include "user/desktop_log.h"
+#include "machine/desktop_log.h"
 #include "user/resource_test.h"
 
 namespace {
 
-namespace automation = platform::user::automation;
+namespace automation = platform::automation;
 using testing_support::DeskTest;
 
 LRESULT CALLBACK owner_proc(HWND h, UINT m, WPARAM w, LPARAM l) { return DefWindowProcW(h, m, w, l); }

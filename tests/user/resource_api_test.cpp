@@ -6,7 +6,7 @@
 #include <string>
 
 #include "kernel/resource_image.h"
-#include "kernel/text.h"
+#include "support/wide.h"
 #include "user/resource_test.h"
 
 extern "C" const unsigned char winsim_program_resources[];
@@ -14,11 +14,8 @@ extern "C" const unsigned int winsim_program_resources_size;
 
 namespace {
 
-using platform::text::utf8;
-
-std::string wide_utf8(const WCHAR* text, size_t length) {
-  return utf8(std::u16string_view(reinterpret_cast<const char16_t*>(text), length));
-}
+using testing_support::U;
+using testing_support::u8;
 
 // The RCDATA text of resource 300 or 301 as FindResourceEx chooses it for `language`.
 std::string greeting(WORD id, WORD language) {
@@ -31,13 +28,13 @@ std::string greeting(WORD id, WORD language) {
 TEST(StringTable, CopiesAndTruncatesWithNul) {
   WCHAR buffer[64];
   int length = LoadStringW(nullptr, IDS_FIRST, buffer, 64);
-  EXPECT_EQ(wide_utf8(buffer, length), "First string");
+  EXPECT_EQ(u8(U(buffer, length)), "First string");
   EXPECT_EQ(buffer[length], 0);
 
   WCHAR small[8];
   std::memset(small, 0x55, sizeof small);
   EXPECT_EQ(LoadStringW(nullptr, IDS_LONG, small, 8), 7);
-  EXPECT_EQ(wide_utf8(small, 7), "A strin");
+  EXPECT_EQ(u8(U(small, 7)), "A strin");
   EXPECT_EQ(small[7], 0);
 
   WCHAR one[1] = {u'x'};
@@ -52,9 +49,9 @@ TEST(StringTable, CopiesAndTruncatesWithNul) {
 TEST(StringTable, FindsBothEndsOfABundle) {
   WCHAR buffer[64];
   int length = LoadStringW(GetModuleHandleW(nullptr), IDS_SIXTEENTH, buffer, 64);
-  EXPECT_EQ(wide_utf8(buffer, length), "Last of the first bundle");
+  EXPECT_EQ(u8(U(buffer, length)), "Last of the first bundle");
   length = LoadStringW(nullptr, IDS_NEXT_BUNDLE, buffer, 64);
-  EXPECT_EQ(wide_utf8(buffer, length), "First of the second bundle");
+  EXPECT_EQ(u8(U(buffer, length)), "First of the second bundle");
 }
 
 TEST(StringTable, ZeroSizeGivesAReadOnlyPointerIntoTheTable) {
@@ -62,7 +59,7 @@ TEST(StringTable, ZeroSizeGivesAReadOnlyPointerIntoTheTable) {
   int length = LoadStringW(nullptr, IDS_NEXT_BUNDLE, reinterpret_cast<LPWSTR>(&pointer), 0);
   ASSERT_EQ(length, 26);
   ASSERT_NE(pointer, nullptr);
-  EXPECT_EQ(wide_utf8(pointer, length), "First of the second bundle");
+  EXPECT_EQ(u8(U(pointer, length)), "First of the second bundle");
   // The table's strings are counted, not terminated: the next slot's count follows.
   EXPECT_NE(pointer[length], 0) << "expected the following string's length, not a NUL";
 }
@@ -86,7 +83,7 @@ TEST(StringTable, MissingStringsGiveZeroAndAnEmptyBuffer) {
 TEST(StringTable, FallsBackToTheOnlyLanguageThereIs) {
   WCHAR buffer[32];
   int length = LoadStringW(nullptr, IDS_GERMAN_ONLY, buffer, 32);
-  EXPECT_EQ(wide_utf8(buffer, length), "Nur auf Deutsch");
+  EXPECT_EQ(u8(U(buffer, length)), "Nur auf Deutsch");
 }
 
 TEST(ResourceLookup, ChoosesExactThenNeutralThenAnyLanguage) {

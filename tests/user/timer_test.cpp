@@ -3,7 +3,7 @@
 #include <thread>
 #include <vector>
 
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "user/desk_fixture.h"
 
 namespace {

@@ -3,13 +3,13 @@
 #include <atomic>
 #include <thread>
 
-#include "user/automation_target.h"
+#include "automation/target.h"
 #include "user/desk_fixture.h"
 #include "user/resource_test.h"
 
 namespace {
 
-namespace automation = platform::user::automation;
+namespace automation = platform::automation;
 using testing_support::DeskTest;
 
 std::atomic<int> edit_changes{0};

@@ -1,5 +1,6 @@
 #include <regex>
 
+#include "kernel/machine.h"
 #include "support/winsim_fixture.h"
 
 namespace {

@@ -6,6 +6,7 @@
 
 #include "kernel/machine_signal.h"
 #include "net/address.h"
+#include "net/remote_access.h"
 #include "net/routing.h"
 #include "net/world.h"
 #include "support/winsim_fixture.h"

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "commands.h"
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "machine_root.h"
 
 namespace platform::tool {

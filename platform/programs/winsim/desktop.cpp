@@ -13,11 +13,11 @@
 #include <string>
 
 #include "commands.h"
-#include "kernel/clock.h"
+#include "machine/clock.h"
 #include "machine_root.h"
-#include "user/automation_channel_names.h"
-#include "user/automation_client.h"
-#include "user/desktop_log.h"
+#include "automation/channel_names.h"
+#include "automation/client.h"
+#include "machine/desktop_log.h"
 
 namespace platform::tool {
 namespace {
@@ -52,23 +52,23 @@ int print_log() {
   return 0;
 }
 
-using user::automation::AutomationError;
-using user::automation::DesktopClient;
-using user::automation::handle_text;
-using user::automation::hex8;
-using user::automation::WindowHandle;
+using automation::AutomationError;
+using automation::DesktopClient;
+using automation::handle_text;
+using automation::hex8;
+using automation::WindowHandle;
 
 const char* yes_no(bool value) { return value ? "yes" : "no"; }
 
 WindowHandle window_argument(const std::string& text) {
-  auto hwnd = user::automation::parse_handle(text);
-  if (!hwnd || !*hwnd) throw AutomationError(user::automation::Failure::BadRequest, "not a window handle: " + text);
+  auto hwnd = automation::parse_handle(text);
+  if (!hwnd || !*hwnd) throw AutomationError(automation::Failure::BadRequest, "not a window handle: " + text);
   return *hwnd;
 }
 
 uint32_t id_argument(const std::string& text) {
-  auto id = user::automation::parse_number(text);
-  if (!id) throw AutomationError(user::automation::Failure::BadRequest, "not a control id: " + text);
+  auto id = automation::parse_number(text);
+  if (!id) throw AutomationError(automation::Failure::BadRequest, "not a control id: " + text);
   return *id;
 }
 
@@ -100,7 +100,7 @@ int click(const DesktopClient& desktop, const Args& args) {
 }
 
 int press_key(const DesktopClient& desktop, const Args& args) {
-  auto key = user::automation::virtual_key(args[1]);
+  auto key = automation::virtual_key(args[1]);
   if (!key) return fail("unknown key '" + args[1] + "' (Enter, Escape, Tab, Space, F1, A, ...)");
   desktop.press_key(window_argument(args[0]), *key);
   return 0;
@@ -112,7 +112,7 @@ int close_window(const DesktopClient& desktop, const Args& args) {
 }
 
 int answer_box(const DesktopClient& desktop, const Args& args) {
-  auto button = user::automation::button_id(args[1]);
+  auto button = automation::button_id(args[1]);
   if (!button) return fail("unknown button '" + args[1] + "' (OK Cancel Yes No Retry Ignore Abort TryAgain Continue)");
   desktop.answer(window_argument(args[0]), *button);
   return 0;

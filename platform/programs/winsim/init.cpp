@@ -6,7 +6,7 @@
 #include <sstream>
 
 #include "commands.h"
-#include "kernel/machine.h"
+#include "machine/root.h"
 #include "machine_root.h"
 #include "net/world_text.h"
 

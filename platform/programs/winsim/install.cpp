@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "commands.h"
-#include "kernel/machine.h"
+#include "machine/root.h"
 #include "kernel/text.h"
 #include "machine_root.h"
 

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "kernel/machine.h"
+#include "machine/root.h"
 
 namespace platform::tool {
 

@@ -4,7 +4,7 @@
 
 #include "commands.h"
 #include "machine_root.h"
-#include "net/world_store.h"
+#include "machine/world.h"
 #include "net/world_text.h"
 
 namespace platform::tool {

@@ -1,0 +1,51 @@
+// What the desktop's automation channel can ask of this process's windows. Each call may come
+// from the channel's own thread: the window's thread does the work (as SendMessage would) and
+// the caller waits for it, so a window is only ever touched by the thread that owns it.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+namespace platform::automation {
+
+// An HWND as it travels between processes: all 64 bits of it.
+using WindowHandle = uint64_t;
+
+struct WindowInfo {
+  WindowHandle hwnd = 0;
+  WindowHandle parent = 0;    // 0 for a top-level window
+  uint32_t id = 0;            // the control id (GWL_ID); 0 for a top-level window
+  std::string class_name;     // "Button", "Edit", "Static", "#32770", ...
+  std::string text;           // UTF-8; a password edit's real text
+  uint32_t style = 0;
+  uint32_t exstyle = 0;
+  int x = 0, y = 0, cx = 0, cy = 0;  // window rectangle, screen pixels
+  bool visible = false;
+  bool enabled = false;
+  bool focused = false;
+};
+
+// This process's top-level windows, in creation order, visible or not.
+std::vector<WindowInfo> top_level_windows();
+// Every descendant of `hwnd` in creation order (children before their own children's siblings:
+// depth first). Empty for an unknown window.
+std::vector<WindowInfo> controls(WindowHandle hwnd);
+// Replaces a control's text as typing would: the control gets the focus, WM_SETTEXT, and an
+// edit control notifies its parent with EN_CHANGE; an IP address control gets the dotted text
+// typed field by field. False for an unknown or disabled window.
+bool type_text(WindowHandle hwnd, const std::u16string& text);
+// Clicks a button as the mouse would (BM_CLICK): the parent gets WM_COMMAND BN_CLICKED; a
+// SysLink's parent gets NM_CLICK for its first link.
+// False for an unknown, hidden or disabled window.
+bool click(WindowHandle hwnd);
+// Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB, a letter, ...) as the keyboard
+// would: WM_KEYDOWN, WM_CHAR where the key has a character, WM_KEYUP to the window with the
+// focus in `hwnd`'s thread, through its message loop (so dialogs see Enter, Escape and Tab).
+bool press_key(WindowHandle hwnd, uint16_t virtual_key);
+// Asks a top-level window to close (WM_SYSCOMMAND SC_CLOSE, as its close box would).
+bool close(WindowHandle hwnd);
+// Paints the window and its children as they look now into a PNG file (a host path).
+bool screenshot(WindowHandle hwnd, const std::string& png_path);
+
+}  // namespace platform::automation

@@ -1,0 +1,23 @@
+// The C library's stdlib.h, with what the Windows C runtime declares there besides: its copies
+// of the program's arguments, split from its command line by the runtime's rules: __argv in the
+// ANSI code page, __wargv in 16-bit characters. Programs may read them anywhere, as on Windows;
+// both vectors end with a null pointer.
+// Every inclusion passes on to the C library's header, which keeps its own guard.
+#include_next <stdlib.h>
+
+#ifndef TARVOLT_CRT_ARGS_DECLARED
+#define TARVOLT_CRT_ARGS_DECLARED
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+extern int __argc;
+extern char** __argv;
+extern wchar_t** __wargv;
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif

@@ -1,0 +1,56 @@
+// Static controls: text by alignment, the standard icons, rectangles, frames and etched lines.
+#include <windows.h>
+
+#include "gdi/label.h"
+#include "gdi/standard_icons.h"
+#include "user/painters.h"
+
+namespace platform::user {
+
+using namespace gdi;
+namespace {
+
+constexpr int kIconSize = 32;  // SM_CXICON
+
+void paint_text(Canvas& canvas, const Node& node, const Rect& client, uint32_t type) {
+  LabelLayout layout;
+  layout.align = type == SS_CENTER ? Align::center : type == SS_RIGHT ? Align::right : Align::left;
+  layout.wrap = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
+  layout.vertical_center = node.style & SS_CENTERIMAGE;
+  layout.prefix = !(node.style & SS_NOPREFIX);
+  paint_label(canvas, node.font, client, node.text, layout, node.enabled);
+}
+
+void paint_icon(Canvas& canvas, const Node& node, const Rect& client) {
+  bool centred = node.style & SS_CENTERIMAGE;
+  int x = centred ? (client.cx - kIconSize) / 2 : 0;
+  int y = centred ? (client.cy - kIconSize) / 2 : 0;
+  paint_standard_icon(canvas, x, y, node.icon);
+}
+
+}  // namespace
+
+void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
+  uint32_t type = node.style & SS_TYPEMASK;
+  switch (type) {
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT:
+    case SS_SIMPLE:
+    case SS_LEFTNOWORDWRAP: paint_text(canvas, node, client, type); break;
+    case SS_ICON: paint_icon(canvas, node, client); break;
+    case SS_BLACKRECT: canvas.fill(client, colors::kWindowFrame); break;
+    case SS_GRAYRECT: canvas.fill(client, colors::kBtnShadow); break;
+    case SS_WHITERECT: canvas.fill(client, colors::kWindow); break;
+    case SS_BLACKFRAME: canvas.outline(client, colors::kWindowFrame); break;
+    case SS_GRAYFRAME: canvas.outline(client, colors::kBtnShadow); break;
+    case SS_WHITEFRAME: canvas.outline(client, colors::kWindow); break;
+    case SS_ETCHEDHORZ: canvas.etched({client.x, client.y, client.cx, 2}); break;
+    case SS_ETCHEDVERT: canvas.etched({client.x, client.y, 2, client.cy}); break;
+    case SS_ETCHEDFRAME: canvas.etched(client); break;
+    default: break;  // bitmaps and owner-drawn statics show the dialog's face
+  }
+  if (node.style & SS_SUNKEN) canvas.edge(client, {colors::kBtnShadow, colors::kBtnHighlight});
+}
+
+}  // namespace platform::user
