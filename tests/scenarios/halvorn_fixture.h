@@ -122,7 +122,8 @@ class HalvornTest : public testing_support::WinsimTest {
     return true;
   }
   bool wait_for_message(const std::string& message) {
-    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(60);
+    // A bound for a service that never gets there; a loaded host may take a while.
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(120);
     while (std::chrono::steady_clock::now() < deadline) {
       if (index_of(messages(), message) >= 0) return true;
       std::this_thread::sleep_for(std::chrono::milliseconds(20));
