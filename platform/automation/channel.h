@@ -1,5 +1,5 @@
 // The automation channel of this process: lets `winsim desktop` (and the tests' client, see
-// automation_client.h) list and drive the process's windows.
+// automation/client.h) list and drive the process's windows.
 #pragma once
 
 namespace platform::automation {
