@@ -11,7 +11,7 @@ file(GLOB TARVOLT_PUBLIC_HEADERS RELATIVE ${TARVOLT_PUBLIC_HEADER_DIR} CONFIGURE
 # (CONST, DWORD, SHORT, LONG, ULONG, BOOLEAN, HANDLE, LPSTR, ACCESS_MASK, CALLBACK, ...) without
 # including the headers that declare them. mingw-w64 ships no ifmib.h at all.
 set(TARVOLT_SDK_NOT_ALONE
-    winnt.h minwinbase.h winbase.h wincon.h winuser.h winreg.h winsvc.h commctrl.h shellapi.h wincrypt.h
+    winnt.h minwinbase.h winbase.h wincon.h wingdi.h winuser.h winreg.h winsvc.h commctrl.h prsht.h shellapi.h wincrypt.h
     ipexport.h ipmib.h iptypes.h icmpapi.h netioapi.h
     ifmib.h)
 

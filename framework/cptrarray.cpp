@@ -4,6 +4,7 @@
 #include <stdlib.h>
 #include <string.h>
 
+#include "array_growth.h"
 #include "cinvalidargexception.h"
 #include "cmemoryexception.h"
 
@@ -43,16 +44,7 @@ void CPtrArray::SetSize(INT_PTR nNewSize, INT_PTR nGrowBy) {
     m_nSize = m_nMaxSize = 0;
     return;
   }
-  if (nNewSize > m_nMaxSize) {
-    INT_PTR nGrow = m_nGrowBy;
-    if (nGrow == 0) {
-      // Small arrays grow by 4 slots, larger ones by an eighth of their size, at most 1024.
-      nGrow = m_nSize / 8;
-      nGrow = nGrow < 4 ? 4 : (nGrow > 1024 ? 1024 : nGrow);
-    }
-    INT_PTR nNewMax = m_nMaxSize <= kMaxElements - nGrow ? m_nMaxSize + nGrow : kMaxElements;
-    Reallocate(nNewSize > nNewMax ? nNewSize : nNewMax);
-  }
+  if (nNewSize > m_nMaxSize) Reallocate(framework::GrownCapacity(m_nSize, m_nMaxSize, m_nGrowBy, nNewSize, kMaxElements));
   if (nNewSize > m_nSize)
     memset(m_pData + m_nSize, 0, static_cast<size_t>(nNewSize - m_nSize) * sizeof(void*));
   m_nSize = nNewSize;

@@ -6,7 +6,7 @@
 #include "path_text.h"
 #include "win_api_t.h"
 
-IMPLEMENT_DYNAMIC(CWinApp, CObject)
+IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
 
 namespace {
 
@@ -48,6 +48,8 @@ CWinApp::CWinApp(CString::PCXSTR lpszAppName)
       m_hInstance(nullptr),
       m_nCmdShow(0) {
   g_pApp = this;
+  AttachToCurrentThread();
+  m_hThread = ::GetCurrentThread();
 }
 
 CWinApp::~CWinApp() {
@@ -58,9 +60,7 @@ CWinApp::~CWinApp() {
 
 BOOL CWinApp::InitInstance() { return TRUE; }
 
-int CWinApp::ExitInstance() { return 0; }
-
-int CWinApp::Run() { return ExitInstance(); }
+int CWinApp::Run() { return m_pMainWnd != nullptr ? CWinThread::Run() : ExitInstance(); }
 
 void CWinApp::SetRegistryKey(CString::PCXSTR lpszRegistryKey) {
   Replace(m_pszRegistryKey, lpszRegistryKey);

@@ -1,26 +1,30 @@
 // The application. A program defines one global object of a class derived from CWinApp, built
-// before the entry code runs; every thread reaches it through AfxGetApp(). The framework's
-// entry point (AfxWinMain) initialises it from the process, calls InitInstance, and then Run,
-// or ExitInstance when InitInstance returns FALSE; their result is the exit code.
+// before the entry code runs; every thread reaches it through AfxGetApp(). It is the thread
+// object of the program's first thread. The framework's entry point (AfxWinMain) initialises it
+// from the process, calls InitInstance, and then Run, or ExitInstance when InitInstance returns
+// FALSE; their result is the exit code.
 #pragma once
 
 #include "cobject.h"
 #include "cstringt.h"
+#include "cwinthread.h"
 
-class CWinApp : public CObject {
+class CWinApp : public CWinThread {
   DECLARE_DYNAMIC(CWinApp)
 
  public:
   explicit CWinApp(CString::PCXSTR lpszAppName = nullptr);
   ~CWinApp() override;
 
-  virtual BOOL InitInstance();
-  virtual int ExitInstance();
-  // Without a main window there is no message to wait for: the application ends at once.
-  virtual int Run();
+  BOOL InitInstance() override;
+  // The thread's message loop while there is a main window; without one there is no message to
+  // wait for, and the application ends at once with ExitInstance's code.
+  int Run() override;
 
   // The registry key under which the settings would be kept; the profile takes the app's name.
   void SetRegistryKey(CString::PCXSTR lpszRegistryKey);
+  // Hands each argument after the program's name to rCmdInfo.ParseParam.
+  void ParseCommandLine(class CCommandLineInfo& rCmdInfo);
 
   // These strings are the application's own heap copies (malloc), freed by its destructor;
   // a program may replace one by freeing it and storing its own malloc'ed copy.
@@ -31,10 +35,6 @@ class CWinApp : public CObject {
   CString::PXSTR m_lpCmdLine;        // the command line after the program's name
   HINSTANCE m_hInstance;
   int m_nCmdShow;
-
- private:
-  CWinApp(const CWinApp&) = delete;
-  CWinApp& operator=(const CWinApp&) = delete;
 };
 
 CWinApp* AfxGetApp();

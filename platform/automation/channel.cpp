@@ -22,6 +22,8 @@ class ProcessWindows : public Target {
   std::vector<WindowInfo> controls(WindowHandle hwnd) override { return automation::controls(hwnd); }
   bool type_text(WindowHandle hwnd, const std::u16string& text) override { return automation::type_text(hwnd, text); }
   bool click(WindowHandle hwnd) override { return automation::click(hwnd); }
+  bool hover(WindowHandle hwnd) override { return automation::hover(hwnd); }
+  std::optional<std::u16string> tip(WindowHandle hwnd) override { return automation::tip(hwnd); }
   bool press_key(WindowHandle hwnd, uint16_t key) override { return automation::press_key(hwnd, key); }
   bool close(WindowHandle hwnd) override { return automation::close(hwnd); }
   bool screenshot(WindowHandle hwnd, const std::string& png) override { return automation::screenshot(hwnd, png); }

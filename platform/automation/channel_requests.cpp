@@ -48,6 +48,12 @@ Reply control_action(Target& target, const Fields& request, WindowHandle hwnd) {
     return Reply::error(Failure::NotFound, window_name(hwnd) + " has no control " + std::to_string(*id));
   std::string name = "control " + std::to_string(*id) + " of " + window_name(hwnd);
   if (request[0] == "click") return done_or_refused(target.click(control->hwnd), name + " cannot be clicked (hidden or disabled)");
+  if (request[0] == "hover") return done_or_refused(target.hover(control->hwnd), name + " is hidden");
+  if (request[0] == "tip") {
+    std::optional<std::u16string> tip = target.tip(control->hwnd);
+    if (!tip) return Reply::error(Failure::NotFound, "no tooltip shows for " + name);
+    return Reply::ok({{text::utf8(*tip)}});
+  }
   return done_or_refused(target.type_text(control->hwnd, text::utf16(request[3])),
                          name + " does not take text (disabled)");
 }
@@ -65,7 +71,7 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
   }
 
   static const std::pair<const char*, size_t> kWindowVerbs[] = {{"owns", 0},  {"controls", 0}, {"type", 2}, {"click", 1},
-                                                                {"key", 1},   {"close", 0},    {"screenshot", 1}};
+                                                                {"hover", 1}, {"tip", 1}, {"key", 1},   {"close", 0},    {"screenshot", 1}};
   auto known = std::find_if(std::begin(kWindowVerbs), std::end(kWindowVerbs),
                             [&](const auto& v) { return verb == v.first; });
   if (known == std::end(kWindowVerbs)) return Reply::error(Failure::BadRequest, "unknown request '" + verb + "'");
@@ -79,7 +85,7 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
     for (const WindowInfo& w : target.controls(*hwnd)) records.push_back(window_record(w));
     return Reply::ok(std::move(records));
   }
-  if (verb == "type" || verb == "click") return control_action(target, request, *hwnd);
+  if (verb == "type" || verb == "click" || verb == "hover" || verb == "tip") return control_action(target, request, *hwnd);
   if (verb == "key") {
     auto key = parse_number(request[2]);
     if (!key || *key > 0xFF) return bad_request(request);

@@ -4,11 +4,14 @@
 //   owns HWND                    -> no record; not-found unless HWND is a window of this process
 //   controls HWND                -> a window record per descendant
 //   type HWND ID TEXT            click HWND ID            (the control of that id in HWND)
+//   hover HWND ID                tip HWND ID             -> one record: the text of the tooltip
+//                                                           that shows for the control
 //   key HWND VK                  close HWND               screenshot HWND PNG_PATH
 // HWND is hex, ID and VK decimal or 0x-hex.
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,6 +27,8 @@ class Target {
   virtual std::vector<WindowInfo> controls(WindowHandle hwnd) = 0;
   virtual bool type_text(WindowHandle hwnd, const std::u16string& text) = 0;
   virtual bool click(WindowHandle hwnd) = 0;
+  virtual bool hover(WindowHandle hwnd) = 0;
+  virtual std::optional<std::u16string> tip(WindowHandle hwnd) = 0;
   virtual bool press_key(WindowHandle hwnd, uint16_t virtual_key) = 0;
   virtual bool close(WindowHandle hwnd) = 0;
   virtual bool screenshot(WindowHandle hwnd, const std::string& png_path) = 0;

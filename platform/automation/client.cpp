@@ -143,6 +143,21 @@ void DesktopClient::click(WindowHandle hwnd, uint32_t id) const {
   act(hwnd, {"click", handle_text(hwnd), std::to_string(id)});
 }
 
+std::string DesktopClient::hover(WindowHandle hwnd, uint32_t id, std::chrono::milliseconds limit) const {
+  uint32_t pid = owner_of(hwnd);
+  throw_if_failed(request(pid, {"hover", handle_text(hwnd), std::to_string(id)}));
+  Deadline deadline = deadline_after(limit);
+  for (;;) {
+    Reply reply = request(pid, {"tip", handle_text(hwnd), std::to_string(id)});
+    if (reply.succeeded() && reply.records.size() == 1 && reply.records[0].size() == 1) return reply.records[0][0];
+    if (reply.failure != Failure::NotFound || std::chrono::steady_clock::now() >= deadline) {
+      throw_if_failed(reply);
+      throw AutomationError(Failure::BadRequest, "malformed reply to a tip request");
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+}
+
 void DesktopClient::press_key(WindowHandle hwnd, uint16_t virtual_key) const {
   act(hwnd, {"key", handle_text(hwnd), std::to_string(virtual_key)});
 }

@@ -49,6 +49,9 @@ class DesktopClient {
   // The control of `id` in window `hwnd`.
   void type_text(WindowHandle hwnd, uint32_t id, const std::string& utf8_text) const;
   void click(WindowHandle hwnd, uint32_t id) const;
+  // Points the mouse at the control and returns the text of the tooltip it brings up (UTF-8),
+  // once one shows; NotFound when none does within `limit`.
+  std::string hover(WindowHandle hwnd, uint32_t id, std::chrono::milliseconds limit) const;
   void press_key(WindowHandle hwnd, uint16_t virtual_key) const;
   void close(WindowHandle hwnd) const;
   // Clicks the button of `button_id` (IDOK, IDNO, ...) in a message box.

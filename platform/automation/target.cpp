@@ -4,6 +4,7 @@
 #include "automation/target.h"
 
 #include "comctl/control_classes.h"
+#include "comctl/tooltip.h"
 #include "kernel/text.h"
 #include "user/controls.h"
 #include "user/deliver.h"
@@ -12,7 +13,7 @@
 #include "user/mouse.h"
 #include "user/on_window_thread.h"
 #include "user/window_class.h"
-#include "user/window_snapshot.h"
+#include "user/screenshot.h"
 #include "automation/window_info.h"
 #include "user/window_table.h"
 #include "user/window_tree.h"
@@ -92,6 +93,16 @@ bool click(WindowHandle hwnd) {
   });
 }
 
+bool hover(WindowHandle hwnd) {
+  HWND h = handle(hwnd);
+  return act_on(hwnd, [](Window& w) { return tree::shown(w); }, [h] { mouse::hover_centre(h); });
+}
+
+std::optional<std::u16string> tip(WindowHandle hwnd) {
+  HWND h = handle(hwnd);
+  return on_window_thread<std::optional<std::u16string>>(h, [h] { return comctl::shown_tip(h); }).value_or(std::nullopt);
+}
+
 bool press_key(WindowHandle hwnd, uint16_t virtual_key) {
   HWND h = handle(hwnd);
   return act_on(
@@ -112,12 +123,7 @@ bool close(WindowHandle hwnd) {
 
 bool screenshot(WindowHandle hwnd, const std::string& png_path) {
   HWND h = handle(hwnd);
-  auto tree = on_window_thread<std::optional<user::Node>>(h, [h]() -> std::optional<user::Node> {
-    WindowPtr w = find_window(h);
-    if (!w) return std::nullopt;
-    return paint_tree(*w);
-  });
-  return tree && *tree && user::render_png(**tree, png_path);
+  return on_window_thread<bool>(h, [h, png_path] { return paint::screenshot(h, png_path); }).value_or(false);
 }
 
 }  // namespace platform::automation

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,11 @@ bool type_text(WindowHandle hwnd, const std::u16string& text);
 // SysLink's parent gets NM_CLICK for its first link.
 // False for an unknown, hidden or disabled window.
 bool click(WindowHandle hwnd);
+// Moves the mouse over a window as the mouse would: WM_SETCURSOR, then WM_MOUSEMOVE through
+// its thread's queue. False for an unknown or hidden window.
+bool hover(WindowHandle hwnd);
+// The text of the tooltip that shows for the window now, if one does.
+std::optional<std::u16string> tip(WindowHandle hwnd);
 // Presses and releases a key (VK_RETURN, VK_ESCAPE, VK_TAB, a letter, ...) as the keyboard
 // would: WM_KEYDOWN, WM_CHAR where the key has a character, WM_KEYUP to the window with the
 // focus in `hwnd`'s thread, through its message loop (so dialogs see Enter, Escape and Tab).

@@ -10,6 +10,7 @@
 #include "comctl/rich_edit.h"
 #include "kernel/out_buffer.h"
 #include "kernel/text.h"
+#include "user/clipboard.h"
 #include "user/controls.h"
 #include "user/window.h"
 
@@ -162,6 +163,10 @@ LRESULT CALLBACK rich_edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case EM_EXSETSEL:
       if (lp) set_selection(s, reinterpret_cast<CHARRANGE*>(lp)->cpMin, reinterpret_cast<CHARRANGE*>(lp)->cpMax);
       return s.sel_end;
+    case WM_COPY:
+      if (s.sel_end > s.sel_start)
+        user::clipboard::copy_text(hwnd, std::u16string_view(s.doc).substr(size_t(s.sel_start), size_t(s.sel_end - s.sel_start)));
+      return 0;
     case EM_REPLACESEL:
       replace_selection(*w, s, to_paragraphs(out::in(reinterpret_cast<LPCWSTR>(lp))));
       return 0;

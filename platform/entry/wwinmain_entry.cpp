@@ -5,6 +5,11 @@
 
 int WINAPI wWinMain(HINSTANCE hInstance, HINSTANCE hPrevInstance, LPWSTR lpCmdLine, int nShowCmd);
 
+// The machine's start of a GUI program (kernel/console.h): it runs without a console.
+namespace platform::console {
+void start_gui_program();
+}
+
 namespace {
 
 LPWSTR ArgumentsOf(LPWSTR commandLine) {
@@ -22,4 +27,7 @@ LPWSTR ArgumentsOf(LPWSTR commandLine) {
 
 }  // namespace
 
-int main() { return wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT); }
+int main() {
+  platform::console::start_gui_program();
+  return wWinMain(GetModuleHandleW(nullptr), nullptr, ArgumentsOf(GetCommandLineW()), SW_SHOWDEFAULT);
+}

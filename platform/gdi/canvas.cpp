@@ -2,10 +2,12 @@
 
 #include <vector>
 
+#include "gdi/region.h"
+#include "gdi/surface.h"
+
 namespace platform::gdi {
 
-Canvas::Canvas(int width, int height)
-    : surface_(cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height)), cr_(cairo_create(surface_)) {
+Canvas::Canvas(const Surface& surface) : cr_(cairo_create(surface.cairo())) {
   cairo_font_options_t* options = cairo_font_options_create();
   cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_GRAY);
   cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
@@ -14,10 +16,7 @@ Canvas::Canvas(int width, int height)
   cairo_font_options_destroy(options);
 }
 
-Canvas::~Canvas() {
-  cairo_destroy(cr_);
-  cairo_surface_destroy(surface_);
-}
+Canvas::~Canvas() { cairo_destroy(cr_); }
 
 void Canvas::set(Color c) { cairo_set_source_rgb(cr_, c.r / 255.0, c.g / 255.0, c.b / 255.0); }
 
@@ -95,6 +94,13 @@ void Canvas::fill_path(Color c) {
   cairo_fill(cr_);
 }
 
+void Canvas::image(const Surface& picture, int x, int y) {
+  picture.flush();
+  cairo_set_source_surface(cr_, picture.cairo(), x, y);
+  cairo_rectangle(cr_, x, y, picture.width(), picture.height());
+  cairo_fill(cr_);
+}
+
 void Canvas::text(const ScaledFont& font, int x, int y, std::u16string_view line, Color c) {
   std::vector<PlacedGlyph> placed = font.place(line);
   if (placed.empty()) return;
@@ -118,11 +124,15 @@ void Canvas::clip(const Rect& r) {
   cairo_clip(cr_);
 }
 
+void Canvas::clip(const Region& region) {
+  cairo_save(cr_);
+  cairo_new_path(cr_);
+  for (const Rect& r : region.rects()) cairo_rectangle(cr_, r.x, r.y, r.cx, r.cy);
+  cairo_clip(cr_);
+}
+
 void Canvas::leave() { cairo_restore(cr_); }
 
-bool Canvas::write_png(const std::string& path) {
-  cairo_surface_flush(surface_);
-  return cairo_surface_write_to_png(surface_, path.c_str()) == CAIRO_STATUS_SUCCESS;
-}
+void Canvas::translate(int dx, int dy) { cairo_translate(cr_, dx, dy); }
 
 }  // namespace platform::gdi

@@ -4,7 +4,6 @@
 
 #include <cairo.h>
 
-#include <string>
 #include <string_view>
 
 #include "gdi/colors.h"
@@ -25,9 +24,13 @@ struct EdgeColors {
   Color bottom_right;
 };
 
+class Surface;
+class Region;
+
+// Draws on a surface it does not own; the surface outlives it.
 class Canvas {
  public:
-  Canvas(int width, int height);
+  explicit Canvas(const Surface& surface);
   ~Canvas();
   Canvas(const Canvas&) = delete;
   Canvas& operator=(const Canvas&) = delete;
@@ -45,21 +48,23 @@ class Canvas {
   void circle(double cx, double cy, double radius, Color c);
   void fill_path(Color c);  // fills the path built on context()
 
+  // A surface's pixels with their top left at (x, y).
+  void image(const Surface& picture, int x, int y);
   // One line of text with its cell's top left at (x, y).
   void text(const ScaledFont& font, int x, int y, std::u16string_view line, Color c);
 
   // Drawing is limited to r until the matching leave; enter also moves the origin to r's top left.
   void enter(const Rect& r);
   void clip(const Rect& r);
+  void clip(const Region& region);  // until the matching leave, like clip(Rect)
   void leave();
+  void translate(int dx, int dy);  // for the rest of the canvas's life
 
   cairo_t* context() { return cr_; }
-  bool write_png(const std::string& path);
 
  private:
   void set(Color c);
 
-  cairo_surface_t* surface_;
   cairo_t* cr_;
 };
 

@@ -1,6 +1,7 @@
 // The common controls library.
 #pragma once
 
+#include "prsht.h"
 #include "winuser.h"
 
 #ifdef __cplusplus
@@ -29,13 +30,6 @@ typedef struct tagINITCOMMONCONTROLSEX {
   DWORD dwSize;
   DWORD dwICC;
 } INITCOMMONCONTROLSEX, *LPINITCOMMONCONTROLSEX;
-
-// Notifications that controls send their parent through WM_NOTIFY.
-typedef struct tagNMHDR {
-  HWND hwndFrom;
-  UINT_PTR idFrom;
-  UINT code;
-} NMHDR, *LPNMHDR;
 
 #define NM_FIRST (0U - 0U)
 #define NM_CLICK (NM_FIRST - 2)
@@ -126,6 +120,94 @@ typedef struct tagNMLINK {
   LITEM item;
 } NMLINK, *PNMLINK;
 
+// Tooltips: tools are windows or rectangles of a window; a tool whose text is
+// LPSTR_TEXTCALLBACKW asks its window for the text with TTN_GETDISPINFOW when it shows.
+#define TOOLTIPS_CLASSW L"tooltips_class32"
+#define TOOLTIPS_CLASS TOOLTIPS_CLASSW
+#define TTS_ALWAYSTIP 0x01
+#define TTS_NOPREFIX 0x02
+#define TTF_IDISHWND 0x0001
+#define TTF_CENTERTIP 0x0002
+#define TTF_RTLREADING 0x0004
+#define TTF_SUBCLASS 0x0010
+#define TTF_TRACK 0x0020
+#define TTF_ABSOLUTE 0x0080
+#define TTF_TRANSPARENT 0x0100
+#define TTF_PARSELINKS 0x1000
+#define TTF_DI_SETITEM 0x8000
+#define LPSTR_TEXTCALLBACKW ((LPWSTR)-1)
+#define LPSTR_TEXTCALLBACK LPSTR_TEXTCALLBACKW
+
+#define TTM_ACTIVATE (WM_USER + 1)
+#define TTM_SETDELAYTIME (WM_USER + 3)
+#define TTM_RELAYEVENT (WM_USER + 7)
+#define TTM_GETTOOLCOUNT (WM_USER + 13)
+#define TTM_SETMAXTIPWIDTH (WM_USER + 24)
+#define TTM_GETMAXTIPWIDTH (WM_USER + 25)
+#define TTM_POP (WM_USER + 28)
+#define TTM_ADDTOOLW (WM_USER + 50)
+#define TTM_DELTOOLW (WM_USER + 51)
+#define TTM_NEWTOOLRECTW (WM_USER + 52)
+#define TTM_GETTOOLINFOW (WM_USER + 53)
+#define TTM_GETTEXTW (WM_USER + 56)
+#define TTM_UPDATETIPTEXTW (WM_USER + 57)
+#define TTM_ADDTOOL TTM_ADDTOOLW
+#define TTM_DELTOOL TTM_DELTOOLW
+#define TTM_NEWTOOLRECT TTM_NEWTOOLRECTW
+#define TTM_GETTOOLINFO TTM_GETTOOLINFOW
+#define TTM_GETTEXT TTM_GETTEXTW
+#define TTM_UPDATETIPTEXT TTM_UPDATETIPTEXTW
+
+#define TTDT_AUTOMATIC 0
+#define TTDT_RESHOW 1
+#define TTDT_AUTOPOP 2
+#define TTDT_INITIAL 3
+
+#define TTN_FIRST (0U - 520U)
+#define TTN_GETDISPINFOW (TTN_FIRST - 10)
+#define TTN_SHOW (TTN_FIRST - 1)
+#define TTN_POP (TTN_FIRST - 2)
+#define TTN_NEEDTEXTW TTN_GETDISPINFOW
+#define TTN_GETDISPINFO TTN_GETDISPINFOW
+#define TTN_NEEDTEXT TTN_NEEDTEXTW
+
+typedef struct tagTOOLINFOW {
+  UINT cbSize;
+  UINT uFlags;
+  HWND hwnd;
+  UINT_PTR uId;
+  RECT rect;
+  HINSTANCE hinst;
+  LPWSTR lpszText;
+  LPARAM lParam;
+  void* lpReserved;
+} TTTOOLINFOW, *PTOOLINFOW, *LPTTTOOLINFOW;
+typedef TTTOOLINFOW TOOLINFOW;
+typedef LPTTTOOLINFOW LPTOOLINFOW;
+typedef TTTOOLINFOW TTTOOLINFO;
+typedef TTTOOLINFOW TOOLINFO;
+typedef LPTTTOOLINFOW LPTOOLINFO;
+
+// The size of a structure up to and with its member `m`: what an older version of it measures.
+#define CCSIZEOF_STRUCT(s, m) ((int)(__builtin_offsetof(s, m) + sizeof(((s*)0)->m)))
+#define TTTOOLINFOW_V1_SIZE CCSIZEOF_STRUCT(TTTOOLINFOW, lpszText)
+#define TTTOOLINFOW_V2_SIZE CCSIZEOF_STRUCT(TTTOOLINFOW, lParam)
+#define TTTOOLINFOW_V3_SIZE CCSIZEOF_STRUCT(TTTOOLINFOW, lpReserved)
+
+typedef struct tagNMTTDISPINFOW {
+  NMHDR hdr;
+  LPWSTR lpszText;
+  WCHAR szText[80];
+  HINSTANCE hinst;
+  UINT uFlags;
+  LPARAM lParam;
+} NMTTDISPINFOW, *LPNMTTDISPINFOW;
+typedef NMTTDISPINFOW NMTTDISPINFO;
+typedef LPNMTTDISPINFOW LPNMTTDISPINFO;
+typedef NMTTDISPINFOW TOOLTIPTEXTW;
+typedef LPNMTTDISPINFOW LPTOOLTIPTEXTW;
+#define NMTTDISPINFOW_V1_SIZE CCSIZEOF_STRUCT(NMTTDISPINFOW, uFlags)
+
 // TRUE when dwSize is the structure's size.
 BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 
@@ -133,5 +215,7 @@ BOOL WINAPI InitCommonControlsEx(const INITCOMMONCONTROLSEX* picce);
 }
 static_assert(sizeof(INITCOMMONCONTROLSEX) == 8);
 static_assert(sizeof(NMHDR) == 24 && sizeof(NMIPADDRESS) == 32);
+static_assert(sizeof(TTTOOLINFOW) == 72 && TTTOOLINFOW_V1_SIZE == 56 && TTTOOLINFOW_V2_SIZE == 64);
+static_assert(sizeof(NMTTDISPINFOW) == 216 && NMTTDISPINFOW_V1_SIZE == 204);
 static_assert(sizeof(LITEM) == 16 + 2 * (48 + 2084) && sizeof(NMLINK) == 24 + sizeof(LITEM));
 #endif

@@ -5,6 +5,7 @@
 #include "windef.h"
 #include "winbase.h"
 #include "winerror.h"
+#include "wingdi.h"
 #include "winuser.h"
 #include "winnls.h"
 #include "wincon.h"

@@ -65,6 +65,13 @@ void detach() {
   s.current.reset();
 }
 
+void hand_back_to_parent() {
+  State& s = state();
+  std::lock_guard g(s.lock);
+  if (!s.parent) s.parent = s.current;
+  s.current.reset();
+}
+
 BOOL ConsoleHandle::read(void* buffer, DWORD size, DWORD* done) {
   if (attached()) return FdObject::read(buffer, size, done);
   *done = 0;

@@ -31,6 +31,12 @@ std::shared_ptr<Console> create_hidden();
 // Attaches the process (AllocConsole, AttachConsole); false when it already has a console.
 bool attach(std::shared_ptr<Console> console);
 void detach();
+// Detaches a program of the GUI subsystem at its start: the console it was given stays within
+// reach of AttachConsole(ATTACH_PARENT_PROCESS) as its creator's.
+void hand_back_to_parent();
+// What the start of a GUI program (platform/entry) calls first: no console of its own, and no
+// standard handles of the console it was given; handles given as STARTF_USESTDHANDLES stay.
+void start_gui_program();
 
 // A handle of a console over its own descriptor; valid while the process stays attached.
 class ConsoleHandle : public FdObject {

@@ -1,5 +1,4 @@
-// The process heap, LocalAlloc and GlobalAlloc, all on malloc so that the sanitizers see every
-// block. The requested size of each block is kept for HeapSize and HeapReAlloc.
+// The process heap and LocalAlloc, all on malloc so that the sanitizers see every block. The requested size of each block is kept for HeapSize and HeapReAlloc.
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -80,7 +79,7 @@ void* reallocate(void* p, SIZE_T size, DWORD flags) {
   return q;
 }
 
-// Moveable memory needs GlobalLock and handles apart from pointers, which no program here uses.
+// Moveable local memory needs LocalLock and handles apart from pointers, which no program here uses.
 bool fixed_only(UINT flags) {
   if (!(flags & LMEM_MOVEABLE)) return true;
   SetLastError(ERROR_NOT_SUPPORTED);
@@ -122,15 +121,6 @@ HLOCAL WINAPI LocalAlloc(UINT flags, SIZE_T size) {
 }
 
 HLOCAL WINAPI LocalFree(HLOCAL p) {
-  if (p) release(p);
-  return nullptr;
-}
-
-HGLOBAL WINAPI GlobalAlloc(UINT flags, SIZE_T size) {
-  return fixed_only(flags) ? allocate(size, flags & GMEM_ZEROINIT) : nullptr;
-}
-
-HGLOBAL WINAPI GlobalFree(HGLOBAL p) {
   if (p) release(p);
   return nullptr;
 }

@@ -46,9 +46,23 @@ struct Connection {
   ~Connection() { close(); }
 };
 
+// The pointer is trivially destructible, so it stays valid for the thread's whole life: a
+// program's static objects, destroyed after the main thread's thread-local objects, may still
+// reach the machine (closing a file). The closer ends the connection at thread exit; a later use
+// opens a new one.
+thread_local Connection* t_connection = nullptr;
+
+struct ConnectionCloser {
+  ~ConnectionCloser() {
+    delete t_connection;
+    t_connection = nullptr;
+  }
+};
+
 Connection& thread_connection() {
-  thread_local Connection connection;
-  return connection;
+  thread_local ConnectionCloser closer;
+  if (!t_connection) t_connection = new Connection;
+  return *t_connection;
 }
 
 std::filesystem::path database_path(const std::filesystem::path& root) { return root / "machine.db"; }

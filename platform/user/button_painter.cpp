@@ -48,6 +48,7 @@ void paint_check_mark(Canvas& canvas, const Rect& box, Color color) {
 }
 
 void paint_check(Canvas& canvas, const Node& node, const Rect& r, bool radio) {
+  if (node.background) canvas.fill(r, *node.background);
   bool box_right = node.style & BS_LEFTTEXT;
   Rect box{box_right ? r.right() - kCheckBox : r.x, r.y + (r.cy - kCheckBox) / 2, kCheckBox, kCheckBox};
   Color interior = node.enabled ? colors::kWindow : colors::kBtnFace;
@@ -64,17 +65,18 @@ void paint_check(Canvas& canvas, const Node& node, const Rect& r, bool radio) {
   }
   Rect text{box_right ? r.x : r.x + kCheckBox + kCheckGap, r.y, r.cx - kCheckBox - kCheckGap, r.cy};
   LabelLayout layout{horizontal(node.style, Align::left), true, bool(node.style & BS_MULTILINE), true};
-  Rect drawn = paint_label(canvas, node.font, text, node.text, layout, node.enabled);
+  Rect drawn = paint_label(canvas, node.font, text, node.text, layout, node.enabled, node.text_color);
   if (node.focused && drawn.cx > 0) canvas.focus_rect({drawn.x - 1, drawn.y, drawn.cx + 2, drawn.cy});
 }
 
+// The box's inside is left to what lies beneath; the caption stands on the background brush.
 void paint_group(Canvas& canvas, const Node& node, const Rect& r) {
   int cell = ScaledFont(node.font).cell_height();
   canvas.etched({r.x, r.y + cell / 2, r.cx, r.cy - cell / 2});
   if (node.text.empty()) return;
   int width = measure_line(node.font, strip_prefix(node.text)).cx;
-  canvas.fill({r.x + 6, r.y, width + 4, cell}, colors::kBtnFace);
-  paint_label(canvas, node.font, {r.x + 8, r.y, width, cell}, node.text, LabelLayout{}, node.enabled);
+  canvas.fill({r.x + 6, r.y, width + 4, cell}, node.background.value_or(colors::kBtnFace));
+  paint_label(canvas, node.font, {r.x + 8, r.y, width, cell}, node.text, LabelLayout{}, node.enabled, node.text_color);
 }
 
 }  // namespace

@@ -43,6 +43,15 @@ LRESULT dialog_manager(HWND dlg, DialogState& d, UINT msg, WPARAM wp, LPARAM lp)
     case WM_CLOSE:
       close_as_cancel(dlg);
       return 0;
+    // The dialog's background is the brush it answers WM_CTLCOLORDLG with.
+    case WM_ERASEBKGND: {
+      HDC dc = reinterpret_cast<HDC>(wp);
+      auto brush = reinterpret_cast<HBRUSH>(send(dlg, WM_CTLCOLORDLG, wp, LPARAM(dlg)));
+      RECT client;
+      GetClientRect(dlg, &client);
+      FillRect(dc, &client, brush ? brush : GetSysColorBrush(COLOR_3DFACE));
+      return TRUE;
+    }
     case DM_GETDEFID: {
       UINT id = navigation::default_id(dlg);
       return id ? MAKELRESULT(id, DC_HASDEFID) : 0;
@@ -51,7 +60,8 @@ LRESULT dialog_manager(HWND dlg, DialogState& d, UINT msg, WPARAM wp, LPARAM lp)
       navigation::set_default_id(dlg, UINT(wp));
       return TRUE;
     case WM_NEXTDLGCTL: {
-      HWND to = lp ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(dlg, focus::focused(), wp != 0);
+      // LOWORD(lParam) TRUE: wParam is the control; else wParam nonzero means the previous one.
+      HWND to = LOWORD(lp) ? reinterpret_cast<HWND>(wp) : GetNextDlgTabItem(dlg, focus::focused(), wp != 0);
       if (to) navigation::focus_control(dlg, to);
       return 0;
     }

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "kernel/out_buffer.h"
+#include "user/default_painting.h"
 #include "user/deliver.h"
 #include "user/mouse.h"
 
@@ -33,6 +34,22 @@ LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
       return mouse::hit_test(w, lp);
     case WM_SETCURSOR:
       return mouse::set_cursor(w, wp, lp);
+    case WM_NCPAINT:
+      paint::default_frame(w);
+      return 0;
+    case WM_PAINT:
+      paint::default_paint(w);
+      return 0;
+    case WM_ERASEBKGND:
+      return paint::erase_with_class_brush(w, reinterpret_cast<HDC>(wp));
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC:
+      return LRESULT(paint::default_control_colors(msg, reinterpret_cast<HDC>(wp)));
     case WM_CLOSE:
       DestroyWindow(w.hwnd);
       return 0;

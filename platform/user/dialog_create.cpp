@@ -78,9 +78,12 @@ bool create_items(HWND dlg, HINSTANCE instance, const DialogTemplate& t, const g
       if (t.style & DS_NOFAILCREATE) continue;
       return false;
     }
-    // An icon static names its icon by the title's ordinal.
+    // An icon or bitmap static names its image by the title's ordinal.
     if ((item.style & SS_TYPEMASK) == SS_ICON && text::iequals(class_holder, u"Static") && item.title.id)
       send(ctl, STM_SETICON, WPARAM(LoadIconW(instance, MAKEINTRESOURCEW(item.title.id))), 0);
+    if ((item.style & SS_TYPEMASK) == SS_BITMAP && text::iequals(class_holder, u"Static") && item.title.id)
+      send(ctl, STM_SETIMAGE, IMAGE_BITMAP,
+           LPARAM(LoadImageW(instance, MAKEINTRESOURCEW(item.title.id), IMAGE_BITMAP, 0, 0, LR_DEFAULTCOLOR)));
     send(ctl, WM_SETFONT, WPARAM(font), FALSE);
   }
   return true;

@@ -15,6 +15,17 @@ LRESULT code_of(HWND control) { return send(control, WM_GETDLGCODE, 0, 0); }
 
 bool is_push_button(HWND control) { return code_of(control) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON); }
 
+// The thick frame goes to `button` (when it is a push button) and off every other one.
+void show_default(HWND dlg, HWND button) {
+  WindowPtr w = find_window(dlg);
+  if (!w) return;
+  for (HWND child : w->children) {
+    LRESULT code = code_of(child);
+    if ((code & DLGC_DEFPUSHBUTTON) && child != button) send(child, BM_SETSTYLE, BS_PUSHBUTTON, TRUE);
+    else if ((code & DLGC_UNDEFPUSHBUTTON) && child == button) send(child, BM_SETSTYLE, BS_DEFPUSHBUTTON, TRUE);
+  }
+}
+
 }  // namespace
 
 UINT default_id(HWND dlg) {
@@ -38,9 +49,17 @@ void set_default_id(HWND dlg, UINT id) {
   SetLastError(0);
 }
 
-void focus_control(HWND, HWND control) {
+void focus_control(HWND dlg, HWND control) {
+  // The default id stays the dialog's while a focused push button wears the default frame.
+  DialogState* d = dialog_state(dlg);
+  if (d && !d->default_id) d->default_id = default_id(dlg);
   focus::set(control);
-  if (code_of(control) & DLGC_HASSETSEL) send(control, EM_SETSEL, 0, -1);
+  LRESULT code = code_of(control);
+  if (code & DLGC_HASSETSEL) send(control, EM_SETSEL, 0, -1);
+  UINT def = default_id(dlg);
+  bool push_button = code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON);
+  show_default(dlg, push_button ? control : def ? GetDlgItem(dlg, int(def)) : nullptr);
+  SetLastError(0);
 }
 
 }  // namespace platform::user::navigation

@@ -9,7 +9,9 @@ namespace platform::user::navigation {
 UINT default_id(HWND dlg);
 // DM_SETDEFID: the old default button loses its thick frame, the new one gets it.
 void set_default_id(HWND dlg, UINT id);
-// Focus to `control`; an edit control's text gets selected, as tabbing into it does.
+// Focus to `control`; an edit control's text gets selected, as tabbing into it does. A push
+// button that takes the focus shows as the default one; any other control gives that frame
+// back to the dialog's default button.
 void focus_control(HWND dlg, HWND control);
 
 }  // namespace platform::user::navigation

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "kernel/out_buffer.h"
+#include "user/clipboard.h"
 #include "user/controls.h"
 #include "user/window.h"
 
@@ -163,6 +164,12 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       clamp_selection(*w, s);
       return 0;
     }
+    case WM_COPY:
+      // A password stays out of the clipboard.
+      clamp_selection(*w, s);
+      if (!(w->style & ES_PASSWORD) && s.sel_end > s.sel_start)
+        clipboard::copy_text(hwnd, std::u16string_view(w->text).substr(s.sel_start, s.sel_end - s.sel_start));
+      return 0;
     case EM_REPLACESEL:
       if (replace_selection(*w, s, out::in(reinterpret_cast<LPCWSTR>(lp)))) changed(*w, s);
       return 0;

@@ -1,5 +1,6 @@
-// Edit controls: a white field (the dialog's grey when read-only or disabled), the text or the
-// password characters standing for it, and the caret when focused.
+// Edit controls: a field in the parent's brush (by default white, or the dialog's grey when
+// read-only or disabled), the text or the password characters standing for it, and the caret
+// when focused.
 #include <windows.h>
 
 #include "user/painters.h"
@@ -23,7 +24,7 @@ std::u16string shown_text(const Node& node) {
 
 void paint_edit(Canvas& canvas, const Node& node, const Rect& client) {
   bool grey = !node.enabled || (node.style & ES_READONLY);
-  canvas.fill(client, grey ? colors::kBtnFace : colors::kWindow);
+  canvas.fill(client, node.background.value_or(grey ? colors::kBtnFace : colors::kWindow));
 
   ScaledFont font(node.font);
   std::u16string text = shown_text(node);
@@ -38,7 +39,7 @@ void paint_edit(Canvas& canvas, const Node& node, const Rect& client) {
   int y = multiline ? area.y + 1 : area.y + (area.cy - font.cell_height()) / 2;
   int caret_x = area.x;
   int caret_y = y;
-  Color color = node.enabled ? colors::kWindowText : colors::kGrayText;
+  Color color = node.enabled ? node.text_color : colors::kGrayText;
   for (std::u16string_view line : lines) {
     int width = font.width(line);
     int x = area.x;

@@ -1,4 +1,5 @@
-// Font handles of the desktop: a dialog's template font handed to its controls with WM_SETFONT.
+// The fonts of the window manager's own windows (a dialog's template font, the message font)
+// as GDI font handles.
 #pragma once
 
 #include <windows.h>
@@ -7,9 +8,9 @@
 
 namespace platform::user::fonts {
 
-// The same font always gives the same handle; handles live as long as the process.
+// The same font always gives the same handle, a permanent one: deleting it does nothing.
 HFONT handle_for(const gdi::Font& font);
-// The message font for a null or unknown handle.
+// The font behind any font handle; the message font for a null or unknown one.
 gdi::Font font_of(HFONT font);
 
 }  // namespace platform::user::fonts

@@ -1,5 +1,7 @@
-// Window rectangles, moves and coordinate mapping; painting requests are no-ops (a window is
-// painted when a screenshot asks for it).
+// Window rectangles, moves, the z-order of children and coordinate mapping.
+#include <algorithm>
+#include <vector>
+
 #include <windows.h>
 
 #include "user/geometry.h"
@@ -57,9 +59,34 @@ BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL) {
   return TRUE;
 }
 
-BOOL WINAPI SetWindowPos(HWND hWnd, HWND, int X, int Y, int cx, int cy, UINT uFlags) {
+namespace {
+
+// A child's place among its siblings: the list runs from the top of the z-order down, which is
+// also the order in which overlapping siblings paint (a lower one paints over a higher one that
+// does not clip it away) and the tab order.
+void place_in_z_order(const Window& w, HWND insert_after) {
+  WindowPtr parent = find_window(w.parent);
+  if (!parent || insert_after == HWND_TOPMOST || insert_after == HWND_NOTOPMOST) return;
+  std::vector<HWND>& siblings = parent->children;
+  if (insert_after != HWND_TOP && insert_after != HWND_BOTTOM &&
+      std::find(siblings.begin(), siblings.end(), insert_after) == siblings.end())
+    return;
+  std::erase(siblings, w.hwnd);
+  if (insert_after == HWND_TOP)
+    siblings.insert(siblings.begin(), w.hwnd);
+  else if (insert_after == HWND_BOTTOM)
+    siblings.push_back(w.hwnd);
+  else
+    siblings.insert(std::find(siblings.begin(), siblings.end(), insert_after) + 1, w.hwnd);
+}
+
+}  // namespace
+
+BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, int cy, UINT uFlags) {
   WindowPtr w = window_of(hWnd);
   if (!w) return FALSE;
+  if (!(uFlags & SWP_NOZORDER) && (w->style & WS_CHILD) && hWndInsertAfter != hWnd)
+    place_in_z_order(*w, hWndInsertAfter);
   RECT now = w->rect;
   RECT at = geometry::from_parent_coordinates(*w, X, Y, cx, cy);
   if (uFlags & SWP_NOMOVE) at = RECT{now.left, now.top, now.left + (at.right - at.left), now.top + (at.bottom - at.top)};
@@ -98,9 +125,6 @@ int WINAPI MapWindowPoints(HWND hWndFrom, HWND hWndTo, LPPOINT lpPoints, UINT cP
   SetLastError(0);
   return MAKELONG(dx, dy);
 }
-
-BOOL WINAPI InvalidateRect(HWND hWnd, const RECT*, BOOL) { return !hWnd || window_of(hWnd) != nullptr; }
-BOOL WINAPI UpdateWindow(HWND hWnd) { return window_of(hWnd) != nullptr; }
 
 BOOL WINAPI SystemParametersInfoW(UINT uiAction, UINT, PVOID pvParam, UINT) {
   if (uiAction != SPI_GETWORKAREA || !pvParam) {

@@ -1,4 +1,4 @@
-// LoadIcon / LoadCursor, system colours and MessageBeep.
+// LoadIcon / LoadCursor and MessageBeep.
 #include <windows.h>
 
 #include "user/icons.h"
@@ -52,15 +52,6 @@ HCURSOR WINAPI LoadCursorW(HINSTANCE hInstance, LPCWSTR lpCursorName) {
 }
 HCURSOR WINAPI LoadCursorA(HINSTANCE hInstance, LPCSTR lpCursorName) {
   return load(hInstance, lpCursorName, MAKEINTRESOURCEA(12));  // RT_GROUP_CURSOR
-}
-
-DWORD WINAPI GetSysColor(int nIndex) {
-  switch (nIndex) {
-    case COLOR_WINDOW: return 0x00FFFFFF;
-    case COLOR_WINDOWTEXT: return 0x00000000;
-    case COLOR_BTNFACE: return 0x00F0F0F0;
-    default: return 0x00C0C0C0;
-  }
 }
 
 // The machine has no speaker.

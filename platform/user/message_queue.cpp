@@ -1,11 +1,13 @@
 #include "user/message_queue.h"
 
+#include <algorithm>
 #include <map>
 #include <mutex>
 
 #include "machine/clock.h"
 #include "kernel/thread.h"
 #include "kernel/wait.h"
+#include "user/update_region.h"
 
 namespace platform::user {
 namespace {
@@ -49,7 +51,18 @@ void MessageQueue::post_next(const MSG& msg) {
 void MessageQueue::drop_posted(HWND hwnd) {
   std::lock_guard g(wait::mutex());
   std::erase_if(posted_, [hwnd](const MSG& m) { return m.hwnd == hwnd; });
+  std::erase(paint_pending_, hwnd);
   timers_.kill_window(hwnd);
+}
+
+void MessageQueue::set_paint_pending(HWND hwnd, bool pending) {
+  {
+    std::lock_guard g(wait::mutex());
+    bool listed = std::find(paint_pending_.begin(), paint_pending_.end(), hwnd) != paint_pending_.end();
+    if (!pending) std::erase(paint_pending_, hwnd);
+    else if (!listed) paint_pending_.push_back(hwnd);
+  }
+  if (pending) wait::notify(this);
 }
 
 bool MessageQueue::signaled(DWORD) {
@@ -103,6 +116,13 @@ bool MessageQueue::take_posted(MSG* msg, HWND hwnd, UINT min, UINT max, bool rem
     *msg = MSG{nullptr, WM_QUIT, WPARAM(quit_code_), 0, DWORD(clock::since_boot_ms()), {}};
     if (remove) quit_ = false;
     return true;
+  }
+  // WM_PAINT stays until the window validates its update region.
+  if (matches(MSG{hwnd, WM_PAINT, 0, 0, 0, {}}, hwnd, min, max)) {
+    if (HWND to_paint = paint::next_to_paint(paint_pending_, hwnd)) {
+      *msg = MSG{to_paint, WM_PAINT, 0, 0, DWORD(clock::since_boot_ms()), {}};
+      return true;
+    }
   }
   return timers_.take_due(msg, hwnd, min, max, remove, clock::now_ns());
 }

@@ -6,6 +6,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <vector>
 
 #include <windows.h>
 
@@ -26,7 +27,10 @@ class MessageQueue final : public Waitable, public ScheduledSignal {
   // Ahead of every posted message: the character TranslateMessage makes of a key comes next.
   void post_next(const MSG& msg);
   void post_quit(int exit_code);
-  // Drops what was posted to a window being destroyed, and its timers.
+  // Whether a window of this queue's thread has a non-empty update region: WM_PAINT comes for it
+  // after the posted messages and before the timers.
+  void set_paint_pending(HWND hwnd, bool pending);
+  // Drops what was posted to a window being destroyed, its paint and its timers.
   void drop_posted(HWND hwnd);
   // Guarded by wait::mutex(); changes must be followed by wait::notify of the queue.
   QueueTimers& timers() { return timers_; }
@@ -56,6 +60,7 @@ class MessageQueue final : public Waitable, public ScheduledSignal {
   DWORD tid_;
   std::deque<MSG> posted_;
   std::deque<std::function<void()>> handed_;
+  std::vector<HWND> paint_pending_;  // in the order they became invalid
   QueueTimers timers_;
   bool quit_ = false;
   int quit_code_ = 0;

@@ -19,21 +19,30 @@ HWND set_capture(HWND hwnd) {
 
 LPARAM packed(int low, int high) { return LPARAM(DWORD(WORD(low)) | DWORD(WORD(high)) << 16); }
 
-// One mouse message at `screen`, to the window the mouse belongs to at this moment.
-void deliver(HWND under, UINT msg, WPARAM keys, POINT screen) {
+// The window a mouse message at `screen` goes to at this moment (asked for its cursor unless it
+// has the capture), with the point in its client coordinates at `client`; null when gone.
+HWND aim(HWND under, UINT msg, POINT screen, LPARAM* client) {
   HWND target = capture();
   if (!target) {
     target = under;
     WindowPtr w = find_window(target);
-    if (!w) return;
+    if (!w) return nullptr;
     LRESULT hit = send(target, WM_NCHITTEST, 0, packed(screen.x, screen.y));
     send(target, WM_SETCURSOR, WPARAM(target), packed(int(hit), int(msg)));
   }
   WindowPtr w = find_window(target);
-  if (!w) return;
+  if (!w) return nullptr;
   POINT origin = geometry::client_origin(*w);
-  send(target, msg, keys, packed(screen.x - origin.x, screen.y - origin.y));
+  *client = packed(screen.x - origin.x, screen.y - origin.y);
+  return target;
 }
+
+void deliver(HWND under, UINT msg, WPARAM keys, POINT screen) {
+  LPARAM client = 0;
+  if (HWND target = aim(under, msg, screen, &client)) send(target, msg, keys, client);
+}
+
+POINT centre_of(const Window& w) { return {(w.rect.left + w.rect.right) / 2, (w.rect.top + w.rect.bottom) / 2}; }
 
 }  // namespace
 
@@ -61,10 +70,19 @@ LRESULT set_cursor(const Window& w, WPARAM wp, LPARAM lp) {
 void click_centre(HWND hwnd) {
   WindowPtr w = find_window(hwnd);
   if (!w) return;
-  POINT centre{(w->rect.left + w->rect.right) / 2, (w->rect.top + w->rect.bottom) / 2};
+  POINT centre = centre_of(*w);
   deliver(hwnd, WM_MOUSEMOVE, 0, centre);
   deliver(hwnd, WM_LBUTTONDOWN, MK_LBUTTON, centre);
   deliver(hwnd, WM_LBUTTONUP, 0, centre);
+}
+
+// The move comes through the queue, as the mouse's input does, so that a message loop that
+// relays mouse messages to a tooltip sees it.
+void hover_centre(HWND hwnd) {
+  WindowPtr w = find_window(hwnd);
+  if (!w) return;
+  LPARAM client = 0;
+  if (HWND target = aim(hwnd, WM_MOUSEMOVE, centre_of(*w), &client)) PostMessageW(target, WM_MOUSEMOVE, 0, client);
 }
 
 }  // namespace platform::user::mouse

@@ -16,5 +16,7 @@ LRESULT set_cursor(const Window& w, WPARAM wp, LPARAM lp);
 // Moves the mouse to the centre of `hwnd` and clicks the left button there. The messages go to
 // the capture window while there is one, otherwise to `hwnd`.
 void click_centre(HWND hwnd);
+// Moves the mouse to the centre of `hwnd`: WM_SETCURSOR at once, WM_MOUSEMOVE posted.
+void hover_centre(HWND hwnd);
 
 }  // namespace platform::user::mouse

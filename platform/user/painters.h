@@ -10,8 +10,6 @@ namespace platform::user {
 void paint_button(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 void paint_edit(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 void paint_static(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
-// A class the desktop cannot draw: a plain rectangle with the class name.
-void paint_unknown(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 
 // Border, dialog frame, caption and edges of a window at `window`; gives its client area.
 gdi::Rect paint_non_client(gdi::Canvas& canvas, const Node& node, const gdi::Rect& window);

@@ -1,14 +1,16 @@
-// Windows painted with cairo: a window tree as it is painted, each window's look decided by its
-// class, and the tree painted into a PNG.
+// How windows of the system's classes look: a window as its painter sees it, and the painters
+// of the classes, which the classes' WM_PAINT calls with the canvas of its DC.
 #pragma once
 
 #include <cstdint>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "gdi/canvas.h"
 #include "gdi/font.h"
+#include "gdi/surface.h"
 
 namespace platform::user {
 
@@ -17,20 +19,21 @@ struct Node {
   std::u16string class_name;  // "#32770" (dialog), "Button", "Edit", "Static", ...
   uint32_t style = 0;
   uint32_t exstyle = 0;
-  int x = 0, y = 0, cx = 0, cy = 0;  // window rectangle, screen pixels
-  std::u16string text;               // caption or control text (an edit's real text)
+  std::u16string text;        // caption or control text (an edit's real text)
   gdi::Font font;
   bool enabled = true;
-  bool visible = true;
   bool focused = false;
   bool default_button = false;       // drawn with the thick frame of the default push button
   uint16_t icon = 0;                 // SS_ICON statics: IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK
+  std::shared_ptr<gdi::Surface> image;  // SS_BITMAP statics: the bitmap's pixels
   char16_t password_char = 0;        // edit controls with ES_PASSWORD
-  std::vector<Node> children;
   uint32_t check = 0;                // check boxes and radio buttons: BST_CHECKED, BST_INDETERMINATE
   int range_low = 0, range_high = 0, position = 0;  // progress bars
+  // What the parent's WM_CTLCOLOR answer asked for: the background brush's colour (none for a
+  // hollow brush) and the text colour it left in the DC.
+  std::optional<gdi::Color> background;
+  gdi::Color text_color = gdi::colors::kWindowText;
 };
-
 
 using Painter = void (*)(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 // The painter of a window class the areas above the window system add (the common controls):
@@ -39,8 +42,7 @@ struct ClassPainter {
   ClassPainter(std::u16string_view class_name, Painter painter);
 };
 
-// Paints `top` (a top-level window with its frame and caption when its style has them) and its
-// visible children into a PNG of the window's size. False when the file cannot be written.
-bool render_png(const Node& top, const std::string& png_path);
+// The painter of a class, the system's own or an added one; null for the program's classes.
+Painter painter_of(std::u16string_view class_name);
 
 }  // namespace platform::user

@@ -1,8 +1,10 @@
-// Static controls: text by alignment, the standard icons, rectangles, frames and etched lines.
+// Static controls: their background brush, then text by alignment, the standard icons, bitmaps,
+// rectangles, frames and etched lines.
 #include <windows.h>
 
 #include "gdi/label.h"
 #include "gdi/standard_icons.h"
+#include "gdi/surface.h"
 #include "user/painters.h"
 
 namespace platform::user {
@@ -18,20 +20,31 @@ void paint_text(Canvas& canvas, const Node& node, const Rect& client, uint32_t t
   layout.wrap = type == SS_LEFT || type == SS_CENTER || type == SS_RIGHT;
   layout.vertical_center = node.style & SS_CENTERIMAGE;
   layout.prefix = !(node.style & SS_NOPREFIX);
-  paint_label(canvas, node.font, client, node.text, layout, node.enabled);
+  paint_label(canvas, node.font, client, node.text, layout, node.enabled, node.text_color);
+}
+
+// An image at the top left, or centred with SS_CENTERIMAGE.
+Rect image_box(const Node& node, const Rect& client, int cx, int cy) {
+  bool centred = node.style & SS_CENTERIMAGE;
+  return {centred ? (client.cx - cx) / 2 : 0, centred ? (client.cy - cy) / 2 : 0, cx, cy};
 }
 
 void paint_icon(Canvas& canvas, const Node& node, const Rect& client) {
-  bool centred = node.style & SS_CENTERIMAGE;
-  int x = centred ? (client.cx - kIconSize) / 2 : 0;
-  int y = centred ? (client.cy - kIconSize) / 2 : 0;
-  paint_standard_icon(canvas, x, y, node.icon);
+  Rect box = image_box(node, client, kIconSize, kIconSize);
+  paint_standard_icon(canvas, box.x, box.y, node.icon);
+}
+
+void paint_bitmap(Canvas& canvas, const Node& node, const Rect& client) {
+  if (!node.image) return;
+  Rect box = image_box(node, client, node.image->width(), node.image->height());
+  canvas.image(*node.image, box.x, box.y);
 }
 
 }  // namespace
 
 void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
   uint32_t type = node.style & SS_TYPEMASK;
+  if (node.background) canvas.fill(client, *node.background);
   switch (type) {
     case SS_LEFT:
     case SS_CENTER:
@@ -39,6 +52,7 @@ void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
     case SS_SIMPLE:
     case SS_LEFTNOWORDWRAP: paint_text(canvas, node, client, type); break;
     case SS_ICON: paint_icon(canvas, node, client); break;
+    case SS_BITMAP: paint_bitmap(canvas, node, client); break;
     case SS_BLACKRECT: canvas.fill(client, colors::kWindowFrame); break;
     case SS_GRAYRECT: canvas.fill(client, colors::kBtnShadow); break;
     case SS_WHITERECT: canvas.fill(client, colors::kWindow); break;
@@ -48,7 +62,7 @@ void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
     case SS_ETCHEDHORZ: canvas.etched({client.x, client.y, client.cx, 2}); break;
     case SS_ETCHEDVERT: canvas.etched({client.x, client.y, 2, client.cy}); break;
     case SS_ETCHEDFRAME: canvas.etched(client); break;
-    default: break;  // bitmaps and owner-drawn statics show the dialog's face
+    default: break;  // owner-drawn statics show their background
   }
   if (node.style & SS_SUNKEN) canvas.edge(client, {colors::kBtnShadow, colors::kBtnHighlight});
 }

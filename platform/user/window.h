@@ -8,6 +8,8 @@
 
 #include <windows.h>
 
+#include "gdi/region.h"
+
 namespace platform::user {
 
 struct WindowClass;
@@ -37,6 +39,10 @@ struct Window {
   std::vector<HWND> children;  // in creation order
   std::vector<std::pair<std::u16string, HANDLE>> props;  // SetProp: key (see window_props.cpp), data
   bool destroying = false;
+  // Painting: the update region in client coordinates, and what BeginPaint still has to do.
+  gdi::Region update;
+  bool erase_pending = false;
+  bool frame_pending = false;  // the non-client area (WM_NCPAINT)
   std::unique_ptr<ControlState> state;
 
   template <class State>

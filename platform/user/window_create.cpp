@@ -1,13 +1,16 @@
 // CreateWindowEx: a window of a registered class, owned by the calling thread.
 #include <windows.h>
 
+#include <algorithm>
+
 #include "kernel/out_buffer.h"
 #include "kernel/thread.h"
-#include "user/window_hooks.h"
+#include "user/cbt_hook.h"
 #include "user/deliver.h"
 #include "user/frame.h"
 #include "user/message_queue.h"
 #include "user/window_class.h"
+#include "user/window_hooks.h"
 #include "user/window_table.h"
 
 namespace {
@@ -93,6 +96,12 @@ HWND create(DWORD exstyle, const Char* class_name, const Char* window_name, DWOR
   cs.lpszClass = class_name;
   cs.dwExStyle = exstyle;
   HWND hwnd = w->hwnd;
+  if (cbt::refuses_creation(hwnd, &cs, unicode)) {
+    // Gone without a message, as if never made.
+    if (child) std::erase(parent->children, hwnd);
+    table::remove(hwnd);
+    return nullptr;
+  }
   if (!call_proc(w->proc, w->unicode, hwnd, WM_NCCREATE, 0, LPARAM(&cs), unicode) ||
       call_proc(w->proc, w->unicode, hwnd, WM_CREATE, 0, LPARAM(&cs), unicode) == -1) {
     DestroyWindow(hwnd);

@@ -1,5 +1,4 @@
-// A window's tree as it is painted.
-// Called on the window's own thread.
+// A window as its painter sees it. Called on the window's own thread.
 #pragma once
 
 #include "user/painting.h"
@@ -7,6 +6,6 @@
 
 namespace platform::user {
 
-Node paint_tree(const Window& w);
+Node paint_node(const Window& w);
 
 }  // namespace platform::user

@@ -4,6 +4,7 @@
 #include "kernel/thread.h"
 #include "user/deliver.h"
 #include "user/focus.h"
+#include "user/update_region.h"
 #include "user/window_table.h"
 #include "user/window_tree.h"
 
@@ -63,6 +64,7 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   if (show) w->style |= WS_VISIBLE;
   else w->style &= ~WS_VISIBLE;
   send(hWnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+  paint::visibility_changed(*w);
   bool activates = nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWMINNOACTIVE;
   if (show && activates && !w->parent && w->tid == thread::current_id()) focus::activate(hWnd);
   if (!show && focus::active() == hWnd && w->owner) focus::activate(w->owner);

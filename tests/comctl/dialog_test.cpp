@@ -8,57 +8,15 @@
 
 #include "comctl/comctl_fixture.h"
 #include "comctl/control_classes.h"
+#include "comctl/dialog_template_builder.h"
 #include "gdi/font.h"
-#include "user/window_snapshot.h"
+#include "user/screenshot.h"
 
 namespace {
 
 using comctl_test::ComctlTest;
+using comctl_test::TemplateBuilder;
 using testing_support::window_text8;
-
-// An in-memory DLGTEMPLATE with DS_SETFONT and items whose classes are given by name.
-class TemplateBuilder {
- public:
-  explicit TemplateBuilder(DWORD style) {
-    put32(style | DS_SETFONT);
-    put32(0);
-    count_at_ = words_.size();
-    put16(0);
-    for (short v : {0, 0, 240, 150}) put16(WORD(v));
-    put16(0);  // no menu
-    put16(0);  // the dialog class
-    text(u"Page");
-    put16(8);
-    text(u"MS Shell Dlg");
-  }
-  TemplateBuilder& item(const char16_t* cls, WORD id, short x, short y, short cx, short cy, DWORD style,
-                        const char16_t* title = u"") {
-    if (words_.size() % 2) put16(0);  // DWORD alignment
-    put32(style | WS_CHILD | WS_VISIBLE);
-    put32(0);
-    for (short v : {x, y, cx, cy}) put16(WORD(v));
-    put16(id);
-    text(cls);
-    text(title);
-    put16(0);
-    ++words_[count_at_];
-    return *this;
-  }
-  LPCDLGTEMPLATEW get() const { return reinterpret_cast<LPCDLGTEMPLATEW>(words_.data()); }
-
- private:
-  void put16(WORD w) { words_.push_back(w); }
-  void put32(DWORD d) {
-    put16(LOWORD(d));
-    put16(HIWORD(d));
-  }
-  void text(const char16_t* s) {
-    for (; *s; ++s) put16(*s);
-    put16(0);
-  }
-  std::vector<WORD> words_;
-  size_t count_at_ = 0;
-};
 
 std::vector<comctl_test::Notice>& page_notices() {
   static std::vector<comctl_test::Notice> log;
@@ -147,8 +105,7 @@ TEST_F(Page, EachControlPaintsInAScreenshot) {
   SetWindowTextW(GetDlgItem(dlg_, 1016), L"log line");
 
   std::string png = (std::filesystem::temp_directory_path() / ("comctl_page_" + std::to_string(getpid()) + ".png")).string();
-  platform::user::WindowPtr w = platform::user::find_window(dlg_);
-  ASSERT_TRUE(platform::user::render_png(platform::user::paint_tree(*w), png));
+  ASSERT_TRUE(platform::user::paint::screenshot(dlg_, png));
   cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
   ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "cwinapp.h"
+#include "cwnd.h"
 #include "framework_machine.h"
 
 namespace {
@@ -48,6 +49,31 @@ TEST_F(CWinAppTest, SuccessfulInitInstanceRuns) {
   // A program without a window: Run ends at once with ExitInstance's code.
   EXPECT_EQ(AfxWinMain(nullptr, nullptr, args, 1), 43);
   EXPECT_EQ(app.calls, (std::vector<std::string>{"InitInstance", "Run", "ExitInstance"}));
+}
+
+// Its main window's end ends the message loop, and with it the program.
+class WindowApp : public CWinApp {
+ public:
+  BOOL InitInstance() override {
+    if (!m_wnd.CreateEx(0, nullptr, "main", WS_OVERLAPPEDWINDOW, 0, 0, 100, 100, nullptr, nullptr)) return FALSE;
+    m_pMainWnd = &m_wnd;
+    m_wnd.PostMessage(WM_CLOSE);
+    return TRUE;
+  }
+  int ExitInstance() override {
+    main_window_gone = m_pMainWnd == nullptr && !IsWindow(m_wnd.m_hWnd);
+    return CWinApp::ExitInstance() + 5;
+  }
+  CWnd m_wnd;
+  bool main_window_gone = false;
+};
+
+TEST_F(CWinAppTest, WithAMainWindowRunPumpsMessagesUntilItIsGone) {
+  WindowApp app;
+  EXPECT_EQ(AfxGetThread(), &app);  // the application is the first thread's object
+  char args[] = "";
+  EXPECT_EQ(AfxWinMain(nullptr, nullptr, args, 1), 5);  // WM_QUIT's code 0, through ExitInstance
+  EXPECT_TRUE(app.main_window_gone);
 }
 
 TEST_F(CWinAppTest, NamesComeFromTheProgramFile) {

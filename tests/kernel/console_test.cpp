@@ -13,6 +13,7 @@ class ConsoleTest : public ProcessTest {
   void SetUp() override {
     ProcessTest::SetUp();
     install("proc_probe", "Tarvolt");
+    install("gui_probe", "Tarvolt");
   }
 };
 
@@ -59,6 +60,27 @@ TEST_F(ConsoleTest, FreeAllocAndAttachFollowTheOneConsoleRule) {
             "alloc_again=5\n"
             "write_new=0\n"
             "new_handle=yes\n");
+}
+
+// A program of the GUI subsystem never shares its creator's console: it reaches it only
+// through AttachConsole, which a GUI creator without a console cannot give it.
+TEST_F(ConsoleTest, GuiProgramHasNoConsoleUntilItAttachesToItsCreators) {
+  Result alone = run_from_linux("run gui_probe console");
+  EXPECT_EQ(alone.exit_code, DWORD(ERROR_INVALID_HANDLE));
+  EXPECT_EQ(alone.output, "");
+  Result attached = run_from_linux("run gui_probe attach");
+  EXPECT_EQ(attached.exit_code, 0u);
+  EXPECT_EQ(attached.output, kGreeting);
+  Result from_gui = run_from_linux("run gui_probe run gui_probe attach");
+  EXPECT_EQ(from_gui.exit_code, DWORD(ERROR_INVALID_HANDLE));
+  EXPECT_EQ(from_gui.output, "");
+}
+
+TEST_F(ConsoleTest, GuiProgramWritesToTheStandardHandlesItWasGiven) {
+  Result r = run(u"gui_probe args");
+  ASSERT_TRUE(r.started) << r.error;
+  EXPECT_EQ(r.exit_code, 0u);
+  EXPECT_EQ(r.output, "gui_probe args\n[args]\n");
 }
 
 }  // namespace

@@ -4,9 +4,10 @@
 
 namespace {
 
-// The machine's memory is fixed: it has no movable blocks to lock and unlock.
-TEST(HeapTest, MovableGlobalMemoryIsRefused) {
-  EXPECT_EQ(GlobalAlloc(GMEM_MOVEABLE, 32), nullptr);
+// The machine's local memory is fixed: it has no movable local blocks to lock and unlock
+// (movable global memory, which the clipboard takes, it has).
+TEST(HeapTest, MovableLocalMemoryIsRefused) {
+  EXPECT_EQ(LocalAlloc(LMEM_MOVEABLE, 32), nullptr);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_NOT_SUPPORTED));
 }
 

@@ -100,6 +100,16 @@ TEST_F(AutomationChannel, ActionsReachTheVisibleControlOfTheIdWithTheirTextIntac
   EXPECT_EQ(calls[5].path, (std::filesystem::current_path() / "shot.png").string());
 }
 
+TEST_F(AutomationChannel, HoverReturnsTheTooltipOfTheControlOrSaysNoneShows) {
+  DesktopClient client;
+  EXPECT_EQ(client.hover(kDialog, kEditId, std::chrono::seconds(5)), "Der Benutzername f\xC3\xBCr vpn1");
+  auto calls = desktop_.calls();
+  ASSERT_EQ(calls.size(), 1u);
+  EXPECT_EQ(calls[0].what + "/" + automation::handle_text(calls[0].hwnd), "hover/" + automation::handle_text(kEdit));
+  expect_failure([&] { client.hover(kDialog, IDOK, std::chrono::milliseconds(100)); }, Failure::NotFound,
+                 "no tooltip shows for control 1 of window 00010010");
+}
+
 TEST_F(AutomationChannel, RefusedAndUnknownActionsFailWithTheirReason) {
   DesktopClient client;
   expect_failure([&] { client.click(kDialog, kDisabledId); }, Failure::Refused, "control 1002 of window 00010010");

@@ -53,6 +53,14 @@ class FakeDesktop : public automation::Target {
   }
   bool type_text(WindowHandle hwnd, const std::u16string& text) override { return record("type", hwnd, text); }
   bool click(WindowHandle hwnd) override { return hwnd != kDisabled && record("click", hwnd); }
+  bool hover(WindowHandle hwnd) override { return record("hover", hwnd); }
+  // The edit has a tooltip, which shows once the mouse was over it.
+  std::optional<std::u16string> tip(WindowHandle hwnd) override {
+    std::lock_guard lock(mutex_);
+    bool hovered = !calls_.empty() && calls_.back().what == "hover" && calls_.back().hwnd == kEdit;
+    if (hwnd == kEdit && hovered) return u"Der Benutzername f\u00fcr vpn1";
+    return std::nullopt;
+  }
   bool press_key(WindowHandle hwnd, uint16_t key) override { return record("key", hwnd, u"", "", key); }
   bool close(WindowHandle hwnd) override { return record("close", hwnd); }
   bool screenshot(WindowHandle hwnd, const std::string& path) override { return record("screenshot", hwnd, u"", path); }

@@ -103,7 +103,7 @@ TEST(ResourceLookup, AcceptsOrdinalsAsNumberStrings) {
 
 TEST(ResourceLookup, ReportsWhatIsMissing) {
   SetLastError(0);
-  EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(2)), nullptr);  // no bitmaps
+  EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(1), MAKEINTRESOURCEW(8)), nullptr);  // no fonts
   EXPECT_EQ(GetLastError(), DWORD(ERROR_RESOURCE_TYPE_NOT_FOUND));
   EXPECT_EQ(FindResourceW(nullptr, MAKEINTRESOURCEW(999), MAKEINTRESOURCEW(5)), nullptr);
   EXPECT_EQ(GetLastError(), DWORD(ERROR_RESOURCE_NAME_NOT_FOUND));

@@ -40,6 +40,17 @@ TEST_F(WinsimInstall, CopiesTheProgramsIntoTheProgramFolderAndSystemProgramsInto
   EXPECT_EQ(fs::file_size(c("Tarvolt/tool.exe")), fs::file_size(testing_support::program_dir() / "winsim_echo.exe"));
 }
 
+TEST_F(WinsimInstall, CopiesTheBatchFilesThatShipBesideThePrograms) {
+  fs::path build = make_build({"tool.exe"});
+  std::ofstream(build / "bin" / "Remove.BAT") << "tool -d\r\n";
+
+  auto installed = winsim({"install", build.string()});
+  ASSERT_EQ(installed.exit_code, 0) << installed.err;
+  EXPECT_EQ(installed.out, "C:\\Tarvolt\\Remove.BAT\nC:\\Tarvolt\\tool.exe\n2 program(s) installed.\n");
+  std::ifstream copied(c("Tarvolt/Remove.BAT"), std::ios::binary);
+  EXPECT_EQ(std::string(std::istreambuf_iterator<char>(copied), {}), "tool -d\r\n");
+}
+
 TEST_F(WinsimInstall, TakesAFolderOfProgramsDirectlyAndRefusesOneWithout) {
   fs::path build = make_build({"direct.exe"});
   ASSERT_EQ(winsim({"install", (build / "bin").string()}).exit_code, 0);

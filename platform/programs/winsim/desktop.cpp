@@ -17,7 +17,9 @@
 #include "machine_root.h"
 #include "automation/channel_names.h"
 #include "automation/client.h"
+#include "machine/clipboard.h"
 #include "machine/desktop_log.h"
+#include "kernel/text.h"
 
 namespace platform::tool {
 namespace {
@@ -49,6 +51,13 @@ int print_log() {
     std::printf("%s  %s  \"%s\"  \"%s\"  [%s]  -> %s (%s)\n", local_time(box.time_ns).c_str(), box.program.c_str(),
                 one_line(box.caption).c_str(), one_line(box.text).c_str(), box.buttons.c_str(), box.answer.c_str(),
                 box.how.c_str());
+  return 0;
+}
+
+int print_clipboard() {
+  std::optional<std::u16string> text = desktop::clipboard_text();
+  if (!text) return fail("the clipboard holds no text");
+  std::printf("%s\n", text::utf8(*text).c_str());
   return 0;
 }
 
@@ -99,6 +108,14 @@ int click(const DesktopClient& desktop, const Args& args) {
   return 0;
 }
 
+// A tooltip that has not shown within this time will not: tips show at once here.
+constexpr std::chrono::seconds kTooltipLimit{3};
+
+int hover(const DesktopClient& desktop, const Args& args) {
+  std::printf("%s\n", desktop.hover(window_argument(args[0]), id_argument(args[1]), kTooltipLimit).c_str());
+  return 0;
+}
+
 int press_key(const DesktopClient& desktop, const Args& args) {
   auto key = automation::virtual_key(args[1]);
   if (!key) return fail("unknown key '" + args[1] + "' (Enter, Escape, Tab, Space, F1, A, ...)");
@@ -143,13 +160,15 @@ struct Action {
 
 constexpr Action kActions[] = {
     {"windows", 0, 0, list_windows}, {"controls", 1, 1, list_controls}, {"type", 3, 3, type_text},
-    {"click", 2, 2, click},          {"key", 2, 2, press_key},          {"close", 1, 1, close_window},
-    {"answer", 2, 2, answer_box},    {"screenshot", 2, 2, screenshot},  {"wait", 1, 2, wait_for_window},
+    {"click", 2, 2, click},          {"hover", 2, 2, hover},            {"key", 2, 2, press_key},
+    {"close", 1, 1, close_window},   {"answer", 2, 2, answer_box},      {"screenshot", 2, 2, screenshot},
+    {"wait", 1, 2, wait_for_window},
 };
 
 constexpr const char* kUsage =
-    "usage: winsim desktop log | windows | controls HWND | type HWND ID TEXT | click HWND ID | key HWND KEY |\n"
-    "                      close HWND | answer HWND BUTTON | screenshot HWND FILE.png | wait CAPTION [SECONDS]";
+    "usage: winsim desktop log | clipboard | windows | controls HWND | type HWND ID TEXT | click HWND ID |\n"
+    "                      hover HWND ID | key HWND KEY | close HWND | answer HWND BUTTON |\n"
+    "                      screenshot HWND FILE.png | wait CAPTION [SECONDS]";
 
 }  // namespace
 
@@ -157,6 +176,7 @@ int desktop_command(const Args& args) {
   if (args.empty()) return fail(kUsage);
   Args rest(args.begin() + 1, args.end());
   if (args[0] == "log" && rest.empty()) return attach_machine() ? print_log() : 1;
+  if (args[0] == "clipboard" && rest.empty()) return attach_machine() ? print_clipboard() : 1;
   for (const Action& action : kActions) {
     if (args[0] != action.name) continue;
     if (rest.size() < action.min_args || rest.size() > action.max_args) return fail(kUsage);

@@ -27,6 +27,8 @@ void print_usage(FILE* out) {
       "  desktop answer HWND BUTTON          answer a message box: OK Cancel Yes No Retry Ignore Abort TryAgain Continue\n"
       "  desktop screenshot HWND FILE.png    save the window as a picture\n"
       "  desktop wait CAPTION [SECONDS]      wait for a visible window with that caption (default 10 s), print its HWND\n"
+      "  desktop hover HWND ID               point the mouse at a control, print the tooltip it shows\n"
+      "  desktop clipboard                   the text on the clipboard\n"
       "  ras entries | connections           the phone-book entries; the connections, as rasdial lists them\n"
       "  ras drop NAME                       end the connections of an entry, as a failing server would\n"
       "  ras add NAME --server S --user U --password P [--psk K] [--phonebook all|user] [--device vpn|modem]\n"

@@ -1,5 +1,5 @@
-// winsim install: the built programs into the machine's program folder C:\Tarvolt, and the
-// machine's own system programs into C:\Windows\System32.
+// winsim install: the built programs and batch files into the machine's program folder
+// C:\Tarvolt, and the machine's own system programs into C:\Windows\System32.
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
@@ -22,9 +22,12 @@ bool same_name(const fs::path& a, const fs::path& b) {
   return text::iequals(text::utf16(a.filename().string()), text::utf16(b.filename().string()));
 }
 
+// Programs, and the batch files that ship beside them.
 bool is_program(const fs::directory_entry& entry) {
   std::string name = entry.path().filename().string();
-  return entry.is_regular_file() && name.size() > 4 && text::iequals(text::utf16(name.substr(name.size() - 4)), u".exe");
+  if (!entry.is_regular_file() || name.size() <= 4) return false;
+  std::u16string extension = text::utf16(name.substr(name.size() - 4));
+  return text::iequals(extension, u".exe") || text::iequals(extension, u".bat");
 }
 
 bool is_system_program(const fs::path& file) {

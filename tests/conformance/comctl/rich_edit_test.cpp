@@ -102,4 +102,24 @@ TEST_F(RichEdit, LimitsTextAndNotifiesOnlyWhenAsked) {
   EXPECT_EQ(SendMessageW(edit_, EM_GETLIMITTEXT, 0, 0), 65536);
 }
 
+TEST_F(RichEdit, CopiesItsSelectionWithWindowsLineEnds) {
+  stream("one\rtwo\nthree");
+  CHARRANGE all{0, -1};
+  SendMessageW(edit_, EM_EXSETSEL, 0, LPARAM(&all));
+  SendMessageW(edit_, WM_COPY, 0, 0);
+  ASSERT_TRUE(OpenClipboard(parent_));
+  HGLOBAL h = GetClipboardData(CF_UNICODETEXT);
+  ASSERT_NE(h, nullptr);
+  EXPECT_EQ(testing_support::U(static_cast<const WCHAR*>(GlobalLock(h))), u"one\r\ntwo\r\nthree");
+  GlobalUnlock(h);
+  ASSERT_TRUE(CloseClipboard());
+
+  SendMessageW(edit_, EM_SETSEL, 2, 5);  // across a paragraph end, which counts once
+  SendMessageW(edit_, WM_COPY, 0, 0);
+  ASSERT_TRUE(OpenClipboard(parent_));
+  EXPECT_STREQ(static_cast<const char*>(GlobalLock(GetClipboardData(CF_TEXT))), "e\r\nt");
+  GlobalUnlock(GetClipboardData(CF_TEXT));
+  EXPECT_TRUE(CloseClipboard());
+}
+
 }  // namespace

@@ -1,0 +1,22 @@
+#include "cstatic.h"
+
+IMPLEMENT_DYNAMIC(CStatic, CWnd)
+
+BOOL CStatic::Create(LPCTSTR lpszText, DWORD dwStyle, const RECT& rect, CWnd* pParentWnd, UINT nID) {
+  return CWnd::Create(CString(L"STATIC"), lpszText, dwStyle, rect, pParentWnd, nID);
+}
+
+HBITMAP CStatic::SetBitmap(HBITMAP hBitmap) {
+  return reinterpret_cast<HBITMAP>(
+      ::SendMessageW(m_hWnd, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(hBitmap)));
+}
+
+HBITMAP CStatic::GetBitmap() const {
+  return reinterpret_cast<HBITMAP>(::SendMessageW(m_hWnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
+}
+
+HICON CStatic::SetIcon(HICON hIcon) {
+  return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, STM_SETICON, reinterpret_cast<WPARAM>(hIcon), 0));
+}
+
+HICON CStatic::GetIcon() const { return reinterpret_cast<HICON>(::SendMessageW(m_hWnd, STM_GETICON, 0, 0)); }

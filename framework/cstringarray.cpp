@@ -1,0 +1,3 @@
+#include "cstringarray.h"
+
+IMPLEMENT_DYNAMIC(CStringArray, CObject)

@@ -1,0 +1,5 @@
+#include "router_addr_page.h"
+
+#include "resource.h"
+
+CRouterAddrPage::CRouterAddrPage() : CWizardPage(IDD_ROUTER_ADDR_PAGE) {}

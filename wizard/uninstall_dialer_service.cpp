@@ -1,0 +1,8 @@
+#include "uninstall_dialer_service.h"
+
+#include "run_and_capture.h"
+
+void UninstallDialerService() {
+  CString strOutput;
+  RunAndCapture(L"tarvolt -d", strOutput);
+}

@@ -1,0 +1,3 @@
+@echo off
+rem Stops and removes the Halvorn dialer service.
+tarvolt -d
