@@ -1,14 +1,43 @@
 #include "support/machine_fixture.h"
 
+#include <signal.h>
 #include <stdlib.h>
 #include <unistd.h>
+
+#include <cerrno>
+#include <string>
 
 #include "machine/clock.h"
 
 namespace testing_support {
+namespace {
+
+const char kRootPrefix[] = "winsim-test-";
+
+// A test process that was killed leaves its machines behind, hundreds of megabytes each: the
+// first machine of a process removes those whose process is gone. A root's name carries the pid.
+void remove_abandoned_machines() {
+  static bool done = false;
+  if (done) return;
+  done = true;
+  std::error_code ignored;
+  for (const auto& entry : std::filesystem::directory_iterator(std::filesystem::temp_directory_path(), ignored)) {
+    std::string name = entry.path().filename().string();
+    if (name.rfind(kRootPrefix, 0) != 0) continue;
+    std::string rest = name.substr(sizeof kRootPrefix - 1);
+    size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string::npos || rest.find_first_not_of("0123456789") != dash) continue;
+    pid_t pid = static_cast<pid_t>(std::stol(rest.substr(0, dash)));
+    if (kill(pid, 0) != 0 && errno == ESRCH) std::filesystem::remove_all(entry.path(), ignored);
+  }
+}
+
+}  // namespace
 
 std::filesystem::path create_machine(const platform::machine::Options& options) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "winsim-test-XXXXXX").string();
+  remove_abandoned_machines();
+  std::string pattern =
+      (std::filesystem::temp_directory_path() / (kRootPrefix + std::to_string(getpid()) + "-XXXXXX")).string();
   if (!mkdtemp(pattern.data())) return {};
   std::filesystem::path root = pattern;
   // Child processes find the machine the same way the test does.
