@@ -1,5 +1,6 @@
 #include "cdialog.h"
 
+#include "modal_owner.h"
 #include "resource_instance.h"
 
 IMPLEMENT_DYNAMIC(CDialog, CWnd)
@@ -61,23 +62,13 @@ BOOL CDialog::InitModalIndirect(const DLGTEMPLATE* lpDialogTemplate, CWnd* pPare
 }
 
 INT_PTR CDialog::DoModal() {
-  CWnd* pOwner = GetSafeOwner(m_pParentWnd);
-  HWND hWndOwner = pOwner != nullptr ? pOwner->m_hWnd : nullptr;
-  BOOL bEnableOwner = hWndOwner != nullptr && ::IsWindowEnabled(hWndOwner);
-  if (bEnableOwner) ::EnableWindow(hWndOwner, FALSE);
+  framework::ModalOwner owner(m_pParentWnd);
   m_nModalResult = -1;
   m_nFlags |= WF_CONTINUEMODAL;  // EndDialog in OnInitDialog ends the dialog before its loop
-  if (CreateDlg(pOwner)) {
-    if (m_nFlags & WF_CONTINUEMODAL)
-      RunModalLoop(MLF_SHOWONIDLE | ((GetStyle() & DS_NOIDLEMSG) ? MLF_NOIDLEMSG : 0));
-    if (m_hWnd != nullptr)
-      ::SetWindowPos(m_hWnd, nullptr, 0, 0, 0, 0,
-                     SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-  }
+  if (CreateDlg(owner.Window()) && (m_nFlags & WF_CONTINUEMODAL))
+    RunModalLoop(MLF_SHOWONIDLE | ((GetStyle() & DS_NOIDLEMSG) ? MLF_NOIDLEMSG : 0));
   m_nFlags &= ~WF_CONTINUEMODAL;
-  // The owner takes the activation back before the dialog goes, so it does not pass elsewhere.
-  if (bEnableOwner) ::EnableWindow(hWndOwner, TRUE);
-  if (hWndOwner != nullptr && m_hWnd != nullptr && ::GetActiveWindow() == m_hWnd) ::SetActiveWindow(hWndOwner);
+  owner.Restore(m_hWnd);
   DestroyWindow();
   return m_nModalResult;
 }

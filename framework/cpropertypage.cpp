@@ -81,6 +81,8 @@ LRESULT CPropertyPage::OnWizardNext() { return 0; }
 
 BOOL CPropertyPage::OnWizardFinish() { return TRUE; }
 
+BOOL CPropertyPage::PreTranslateMessage(MSG* pMsg) { return CWnd::PreTranslateMessage(pMsg); }
+
 LRESULT CPropertyPage::AnswerSheet(UINT code) {
   switch (code) {
     case PSN_SETACTIVE: return OnSetActive() ? 0 : -1;

@@ -44,6 +44,10 @@ class CPropertyPage : public CDialog {
   // FALSE keeps the wizard open.
   virtual BOOL OnWizardFinish();
 
+  // The sheet handles the dialog keys of its pages (Tab into and out of them, Enter for its
+  // default button), so a page's own override sees the key first and its base passes it on.
+  BOOL PreTranslateMessage(MSG* pMsg) override;
+
  protected:
   BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* pResult) override;
 

@@ -6,6 +6,7 @@
 
 #include "cinvalidargexception.h"
 #include "common_controls.h"
+#include "modal_owner.h"
 #include "resource_instance.h"
 
 IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
@@ -120,7 +121,7 @@ void CPropertySheet::PressButton(int nButton) {
   ::PostMessageW(m_hWnd, PSM_PRESSBUTTON, static_cast<WPARAM>(nButton), 0);
 }
 
-INT_PTR CPropertySheet::Run(DWORD dwModeFlag) {
+INT_PTR CPropertySheet::Run(DWORD dwModeFlag, HWND hWndParent) {
   // The records stand back to back, each as long as its page's version says.
   std::vector<BYTE> records;
   for (const CPropertyPage* pPage : m_pages) {
@@ -131,7 +132,7 @@ INT_PTR CPropertySheet::Run(DWORD dwModeFlag) {
   m_psh.nPages = static_cast<UINT>(m_pages.size());
   m_psh.ppsp = reinterpret_cast<LPCPROPSHEETPAGEW>(records.data());
   m_psh.pszCaption = m_strCaption.GetString();
-  m_psh.hwndParent = m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : nullptr;
+  m_psh.hwndParent = hWndParent;
   m_nEndID = 0;
 
   // The pages' templates may hold any of the common controls.
@@ -143,17 +144,39 @@ INT_PTR CPropertySheet::Run(DWORD dwModeFlag) {
   return result;
 }
 
+// As on Windows the modal sheet is a modeless one in the framework's own modal loop, so that
+// every message passes PreTranslateMessage, the pages' included, before the sheet's dialog keys.
 INT_PTR CPropertySheet::DoModal() {
-  INT_PTR result = Run(0);
-  if (result < 0) return -1;
+  framework::ModalOwner owner(m_pParentWnd);
+  m_nModalResult = -1;
+  m_nFlags |= WF_CONTINUEMODAL;  // EndDialog while the first page is made ends the sheet before its loop
+  if (Run(PSH_MODELESS, owner.Handle()) != 0 && m_hWnd != nullptr && ContinueModal()) RunModalLoop(MLF_SHOWONIDLE);
+  m_nFlags &= ~WF_CONTINUEMODAL;
+  m_psh.dwFlags &= ~PSH_MODELESS;
+  owner.Restore(m_hWnd);
+  DestroyWindow();
+  return m_nModalResult;
+}
+
+BOOL CPropertySheet::ContinueModal() {
+  // A modeless sheet that has ended has no current page any more.
+  if ((m_nFlags & WF_CONTINUEMODAL) &&
+      (m_hWnd == nullptr || ::SendMessageW(m_hWnd, PSM_GETCURRENTPAGEHWND, 0, 0) == 0))
+    EndModalLoop(EndResult());
+  return CWnd::ContinueModal();
+}
+
+int CPropertySheet::EndResult() const {
   if (m_nEndID != 0) return m_nEndID;
-  if (result == 0) return IDCANCEL;
+  LRESULT result = m_hWnd != nullptr ? ::SendMessageW(m_hWnd, PSM_GETRESULT, 0, 0) : 0;
+  if (result <= 0) return IDCANCEL;
   return (m_psh.dwFlags & (PSH_WIZARD | PSH_WIZARD97)) != 0 ? ID_WIZFINISH : IDOK;
 }
 
 BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle) {
   if (pParentWnd != nullptr) m_pParentWnd = pParentWnd;
-  if (Run(PSH_MODELESS) == 0 || m_hWnd == nullptr) return FALSE;
+  if (Run(PSH_MODELESS, m_pParentWnd != nullptr ? m_pParentWnd->GetSafeHwnd() : nullptr) == 0 || m_hWnd == nullptr)
+    return FALSE;
   if (dwStyle != static_cast<DWORD>(-1)) ::SetWindowLongW(m_hWnd, GWL_STYLE, static_cast<LONG>(dwStyle));
   if (dwExStyle != 0) ModifyStyleEx(0, dwExStyle, SWP_FRAMECHANGED);
   return TRUE;
@@ -161,10 +184,10 @@ BOOL CPropertySheet::Create(CWnd* pParentWnd, DWORD dwStyle, DWORD dwExStyle) {
 
 void CPropertySheet::EndDialog(int nEndID) {
   m_nEndID = nEndID;
-  if (m_psh.dwFlags & PSH_MODELESS) {
-    DestroyWindow();
+  if (m_nFlags & WF_CONTINUEMODAL) {
+    EndModalLoop(nEndID);  // DoModal destroys the window
   } else {
-    ::EndDialog(m_hWnd, nEndID);
+    DestroyWindow();
   }
 }
 

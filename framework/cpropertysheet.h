@@ -53,7 +53,8 @@ class CPropertySheet : public CWnd {
   void PressButton(int nButton);
 
   // Modal: IDOK or, in wizard mode, ID_WIZFINISH when finished; IDCANCEL when cancelled; the
-  // value given to EndDialog when the sheet was ended so; -1 when it could not be made.
+  // value given to EndDialog when the sheet was ended so; -1 when it could not be made. The
+  // owner is disabled meanwhile and the sheet runs in CWnd::RunModalLoop.
   virtual INT_PTR DoModal();
   // Modeless: the sheet exists when this returns TRUE; the thread's message loop feeds it
   // through PreTranslateMessage. dwStyle (DWORD)-1 keeps the sheet's own style.
@@ -65,6 +66,8 @@ class CPropertySheet : public CWnd {
   // active in here, so an override calls this first.
   virtual BOOL OnInitDialog();
   BOOL PreTranslateMessage(MSG* pMsg) override;
+  // DoModal's loop goes on until the sheet has ended (Finish, Cancel, OK or EndDialog).
+  BOOL ContinueModal() override;
 
  protected:
   afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
@@ -74,7 +77,9 @@ class CPropertySheet : public CWnd {
  private:
   void Construct(LPCTSTR pszCaption, CWnd* pParentWnd, UINT iSelectPage);
   // The sheet window from m_psh and the pages; its result is PropertySheetW's.
-  INT_PTR Run(DWORD dwModeFlag);
+  INT_PTR Run(DWORD dwModeFlag, HWND hWndParent);
+  // What DoModal returns for the sheet that has ended.
+  int EndResult() const;
 
   std::vector<CPropertyPage*> m_pages;
   CStringW m_strCaption;

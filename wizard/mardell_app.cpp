@@ -17,9 +17,12 @@ CMardellApp::CMardellApp() : m_hInstanceMutex(nullptr) {
                  CFile::modeCreate | CFile::modeWrite | CFile::shareDenyWrite | CFile::typeText);
 }
 
-int CMardellApp::ExitInstance() {
+CMardellApp::~CMardellApp() {
   if (!m_strSavedDirectory.IsEmpty()) SetCurrentDirectoryW(m_strSavedDirectory);
   if (m_logFile.m_hFile != CFile::hFileNull) m_logFile.Close();
+}
+
+int CMardellApp::ExitInstance() {
   if (m_hInstanceMutex != nullptr) CloseHandle(m_hInstanceMutex);
   m_hInstanceMutex = nullptr;
   return CWinApp::ExitInstance();

@@ -14,10 +14,11 @@ class CMardellApp : public CWinApp {
  public:
   // Makes the program folder current and opens "unattended.log" there.
   CMardellApp();
+  // Restores the directory found at start and closes the log, at the very end of the process.
+  ~CMardellApp() override;
   // Runs the whole wizard; always FALSE, so the program ends afterwards.
   BOOL InitInstance() override;
-  // Restores the directory found at start and closes the log, while the machine's interfaces
-  // still serve the process (static destruction comes too late for them).
+  // Releases the mutex that marks the running wizard.
   int ExitInstance() override;
 
   // The password for the encrypted values: none needed, "-d", or asked for in a dialog; false

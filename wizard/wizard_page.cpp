@@ -46,13 +46,14 @@ LRESULT CWizardPage::OnWizardNext() {
   return 0;
 }
 
-BOOL CWizardPage::ActivateWith(bool bBack, bool bNext, bool bFinish) {
+BOOL CWizardPage::ActivateWith(bool bBack, bool bNext, bool bFinish, bool bCancel) {
   ShowButton(ID_WIZBACK, bBack);
   ShowButton(ID_WIZNEXT, bNext);
   ShowButton(ID_WIZFINISH, bFinish);
-  ShowButton(IDCANCEL, true);
+  ShowButton(IDCANCEL, bCancel);
   UpdateData(FALSE);
-  if (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) {
+  // A page without a forward button goes on by itself.
+  if ((bNext || bFinish) && (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended)) {
     // Posted, so that it takes effect once the activation has finished.
     CWnd* pForward = GetSheet()->GetDlgItem(bNext ? ID_WIZNEXT : ID_WIZFINISH);
     if (pForward != nullptr) pForward->PostMessage(BM_CLICK);

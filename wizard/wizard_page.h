@@ -21,18 +21,18 @@ class CWizardPage : public CPropertyPage {
 
  protected:
   void DoDataExchange(CDataExchange* pDX) override;
-  // Shows the chosen wizard buttons (Cancel always), updates the controls and, in unattended
-  // mode, posts a click to Next, or to Finish when Next is hidden; the base's result.
-  BOOL ActivateWith(bool bBack, bool bNext, bool bFinish);
+  // Shows the chosen wizard buttons, updates the controls and, in unattended mode, posts a
+  // click to Next, or to Finish when Next is hidden (nothing when both are); the base's result.
+  BOOL ActivateWith(bool bBack, bool bNext, bool bFinish, bool bCancel = true);
   CWizardPropSheet* GetSheet() const;
   void MarkStepDone(bool bDone);
+  // Enables and shows the sheet's button, or disables and hides it.
+  void ShowButton(int nID, bool bShow) const;
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
   DECLARE_MESSAGE_MAP()
 
   CColourTextCtrl m_title;
 
  private:
-  void ShowButton(int nID, bool bShow) const;
-
   UINT m_nIDTemplate;
 };

@@ -86,9 +86,11 @@ bool type_text(WindowHandle hwnd, const std::u16string& text) {
 bool click(WindowHandle hwnd) {
   HWND h = handle(hwnd);
   return act_on(hwnd, usable, [h] {
-    // Buttons click themselves; any other window gets the mouse at its centre.
+    // Buttons click themselves, a link control is clicked on its first link (where a user
+    // aims); any other window gets the mouse at its centre.
     WindowPtr w = find_window(h);
     if (w && text::iequals(w->window_class->name, u"Button")) send(h, BM_CLICK, 0, 0);
+    else if (w && text::iequals(w->window_class->name, u"SysLink")) comctl::click_first_link(h);
     else mouse::click_centre(h);
   });
 }

@@ -7,6 +7,7 @@
 #include "kernel/out_buffer.h"
 #include "user/controls.h"
 #include "user/focus.h"
+#include "user/update_region.h"
 #include "user/window.h"
 
 namespace platform::comctl {
@@ -38,9 +39,10 @@ void sync_text(user::Window& w, const AddressState& s) {
   w.text = text;
 }
 
-// Every change of a field shows as EN_CHANGE from the control itself.
+// Every change of a field shows as EN_CHANGE from the control itself, and on the screen.
 void changed(user::Window& w, const AddressState& s) {
   sync_text(w, s);
+  user::paint::invalidate_control(w);
   user::controls::notify_parent(w.hwnd, EN_CHANGE);
 }
 
@@ -151,6 +153,9 @@ LRESULT CALLBACK ip_address_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     case WM_CHAR:
       type_char(*w, s, char16_t(wp));
+      return 0;
+    case WM_ENABLE:
+      user::paint::invalidate_control(*w);  // a disabled control is grey
       return 0;
     case WM_KILLFOCUS:
       // Leaving the control ends the field the user was typing in.

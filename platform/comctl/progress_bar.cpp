@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "comctl/control_classes.h"
+#include "user/update_region.h"
 #include "user/window.h"
 
 namespace platform::comctl {
@@ -36,12 +37,7 @@ LRESULT move_to(ProgressState& s, long long value) {
   return old;
 }
 
-}  // namespace
-
-LRESULT CALLBACK progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
-  user::WindowPtr w = user::find_window(hwnd);
-  if (!w) return 0;
-  ProgressState& s = w->state_as<ProgressState>();
+LRESULT progress_message(user::Window* w, ProgressState& s, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
     case PBM_SETRANGE: return set_range(s, LOWORD(lp), HIWORD(lp));
     case PBM_SETRANGE32: return set_range(s, int(wp), int(lp));
@@ -71,6 +67,21 @@ LRESULT CALLBACK progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return TRUE;
     default: return DefWindowProcW(hwnd, msg, wp, lp);
   }
+}
+
+}  // namespace
+
+// A bar whose range, position or marquee changed paints again.
+LRESULT CALLBACK progress_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+  user::WindowPtr w = user::find_window(hwnd);
+  if (!w) return 0;
+  ProgressState& s = w->state_as<ProgressState>();
+  ProgressState before = s;
+  LRESULT result = progress_message(w.get(), s, hwnd, msg, wp, lp);
+  if (before.low != s.low || before.high != s.high || before.pos != s.pos || before.marquee != s.marquee ||
+      msg == WM_ENABLE)
+    user::paint::invalidate_control(*w);
+  return result;
 }
 
 }  // namespace platform::comctl

@@ -64,6 +64,10 @@ int row_width(const std::vector<Placed>& row) {
   return width;
 }
 
+// Wizard97 and Aero pages fill the sheet up to the separator; the pages of a plain wizard, like
+// property pages, sit inside a margin, below them too in a wizard (above the separator).
+int page_margin(const Sheet& s) { return (s.flags & (PSH_WIZARD97 | PSH_AEROWIZARD)) ? 0 : kMargin; }
+
 void show(HWND control, bool shown, bool enabled) {
   if (!control) return;
   ShowWindow(control, shown ? SW_SHOWNA : SW_HIDE);
@@ -79,22 +83,22 @@ RECT page_area_units(const Sheet& s, const std::vector<user::DialogTemplate>& pa
     cy = std::max<int>(cy, t.cy);
   }
   cx = std::max(cx, row_width(button_row(s)) + kMargin);
-  // Wizard pages fill the sheet up to the separator; property pages sit inside a margin.
-  const int inset = s.wizard() ? 0 : kMargin;
+  const int inset = page_margin(s);
   return RECT{inset, inset, inset + cx, inset + cy};
 }
 
 user::DialogTemplate sheet_template(const Sheet& s, const std::vector<user::DialogTemplate>& pages) {
   RECT area = page_area_units(s, pages);
   user::DialogTemplate t;
-  t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_CENTER;
+  t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_3DLOOK | DS_SETFONT | DS_CENTER;
   t.exstyle = WS_EX_CONTROLPARENT;
   t.point_size = 8;
   t.typeface = u"MS Shell Dlg";
   t.title = s.caption;
-  const int width = int(area.right) + (s.wizard() ? 0 : kMargin);
-  const int separator_y = int(area.bottom) + kMargin / 2;
-  const int buttons_y = int(area.bottom) + kMargin;
+  const int width = int(area.right) + page_margin(s);
+  const int below_pages = int(area.bottom) + (s.wizard() ? page_margin(s) : 0);
+  const int separator_y = below_pages + kMargin / 2;
+  const int buttons_y = below_pages + kMargin;
   t.cx = int16_t(width);
   t.cy = int16_t(buttons_y + kButtonHeight + kMargin);
   if (s.wizard())

@@ -31,6 +31,19 @@ void put_address(IP_ADDR_STRING& entry, uint32_t address, uint32_t mask, DWORD c
   entry.Context = context;
 }
 
+// The next entry of a record's list: the record's own first, then the spare ones after the records.
+IP_ADDR_STRING& append(IP_ADDR_STRING& head, IP_ADDR_STRING*& last, IP_ADDR_STRING*& spare) {
+  IP_ADDR_STRING* entry = last ? spare++ : &head;
+  if (last) last->Next = entry;
+  last = entry;
+  return *entry;
+}
+
+// The entries a record's lists need beyond the two it holds itself.
+size_t spare_entries(const Interface& i) {
+  return i.addresses.size() - 1 + (i.gateways.empty() ? 0 : i.gateways.size() - 1);
+}
+
 void fill(IP_ADAPTER_INFO& info, const Interface& i, IP_ADDR_STRING*& spare) {
   info.ComboIndex = i.index;
   put(info.AdapterName, adapter_guid(i.index));
@@ -40,16 +53,11 @@ void fill(IP_ADAPTER_INFO& info, const Interface& i, IP_ADDR_STRING*& spare) {
   info.Index = i.index;
   info.Type = i.kind == InterfaceKind::ppp ? MIB_IF_TYPE_PPP : MIB_IF_TYPE_ETHERNET;
   IP_ADDR_STRING* last = nullptr;
-  for (const LocalAddress& a : i.addresses) {
-    IP_ADDR_STRING* entry = last ? spare++ : &info.IpAddressList;
-    if (last) last->Next = entry;
-    put_address(*entry, a.address, a.mask, a.context);
-    last = entry;
-  }
-  if (i.gateway)
-    put_address(info.GatewayList, *i.gateway, kHostMask, 0);
-  else
-    put_address(info.GatewayList, 0, 0, 0);
+  for (const LocalAddress& a : i.addresses) put_address(append(info.IpAddressList, last, spare), a.address, a.mask, a.context);
+  last = nullptr;
+  for (uint32_t gateway : i.gateways) put_address(append(info.GatewayList, last, spare), gateway, kHostMask, 0);
+  // Without a gateway the list holds the one entry 0.0.0.0.
+  if (i.gateways.empty()) put_address(info.GatewayList, 0, 0, 0);
 }
 
 bool names_adapter(const IP_ADAPTER_INDEX_MAP* map, const Interface& i) {
@@ -76,7 +84,7 @@ ULONG WINAPI GetAdaptersInfo(PIP_ADAPTER_INFO AdapterInfo, PULONG SizePointer) {
   std::vector<Interface> list = adapter_interfaces();
   if (list.empty()) return ERROR_NO_DATA;
   size_t extra = 0;
-  for (const Interface& i : list) extra += i.addresses.size() - 1;
+  for (const Interface& i : list) extra += spare_entries(i);
   ULONG needed = ULONG(list.size() * sizeof(IP_ADAPTER_INFO) + extra * sizeof(IP_ADDR_STRING));
   if (!AdapterInfo || *SizePointer < needed) {
     *SizePointer = needed;

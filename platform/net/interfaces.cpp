@@ -43,7 +43,7 @@ std::vector<Interface> interfaces() {
   std::vector<Interface> list{loopback()};
   for (Adapter& a : adapters())
     list.push_back({a.index, InterfaceKind::ethernet, a.name, a.description, a.mac, a.metric,
-                    {{a.address, a.mask, a.index, false}}, a.gateway, 0});
+                    {{a.address, a.mask, a.index, false}}, a.gateways, 0});
   add_added_addresses(list);
   for (PppConnection& c : ppp_connections())
     list.push_back({c.if_index, InterfaceKind::ppp, c.entry, c.entry, {}, kPppMetric,

@@ -26,7 +26,7 @@ struct Interface {
   std::array<uint8_t, 6> mac;
   uint32_t metric;
   std::vector<LocalAddress> addresses;  // the primary first
-  std::optional<uint32_t> gateway;
+  std::vector<uint32_t> gateways;
   uint32_t peer = 0;  // a PPP interface's far end (the tunnel address)
 };
 

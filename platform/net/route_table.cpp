@@ -21,9 +21,8 @@ void own_rows(const Interface& i, uint32_t age_s, std::vector<RouteRow>& rows) {
     rows.push_back({destination, mask, address, i.index, MIB_IPROUTE_TYPE_DIRECT, MIB_IPPROTO_LOCAL,
                     i.metric + kOnLinkMetric, age_s, false});
   };
-  if (i.gateway) {
-    rows.push_back({0, 0, *i.gateway, i.index, MIB_IPROUTE_TYPE_INDIRECT, MIB_IPPROTO_NETMGMT, i.metric, age_s, false});
-  }
+  for (uint32_t gateway : i.gateways)
+    rows.push_back({0, 0, gateway, i.index, MIB_IPROUTE_TYPE_INDIRECT, MIB_IPPROTO_NETMGMT, i.metric, age_s, false});
   for (const LocalAddress& a : i.addresses) {
     if (a.mask != kHostMask) on_link(a.address & a.mask, a.mask, a.address);
     on_link(a.address, kHostMask, a.address);

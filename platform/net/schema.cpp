@@ -15,7 +15,7 @@ void create_tables() {
       "  name TEXT NOT NULL,"
       "  address INTEGER NOT NULL,"
       "  mask INTEGER NOT NULL,"
-      "  gateway INTEGER,"
+      "  gateways BLOB NOT NULL,"  // 4 bytes an address, back to back
       "  mac BLOB NOT NULL,"
       "  description TEXT NOT NULL,"
       "  metric INTEGER NOT NULL);"
@@ -35,6 +35,7 @@ void create_tables() {
       "  server TEXT NOT NULL COLLATE NOCASE,"
       "  user TEXT NOT NULL COLLATE NOCASE,"
       "  password TEXT NOT NULL,"
+      "  dials INTEGER,"
       "  PRIMARY KEY(server, user));"
       "CREATE TABLE IF NOT EXISTS net_links("
       "  next_hop INTEGER NOT NULL,"

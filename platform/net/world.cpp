@@ -15,9 +15,13 @@ uint32_t address_column(Statement& s, int column) { return uint32_t(s.column_int
 
 std::vector<Account> accounts_of(const std::string& server) {
   std::vector<Account> accounts;
-  Statement s("SELECT user, password FROM net_accounts WHERE server = ? ORDER BY rowid");
+  Statement s("SELECT user, password, dials FROM net_accounts WHERE server = ? ORDER BY rowid");
   s.bind(1, server);
-  while (s.step()) accounts.push_back({s.column_text(0), s.column_text(1)});
+  while (s.step()) {
+    Account account{s.column_text(0), s.column_text(1), std::nullopt};
+    if (!s.column_is_null(2)) account.dials = s.column_int(2);
+    accounts.push_back(account);
+  }
   return accounts;
 }
 
@@ -27,10 +31,15 @@ bool same_name(std::string_view a, std::string_view b) { return text::iequals(te
 
 std::vector<Adapter> adapters() {
   std::vector<Adapter> result;
-  Statement s("SELECT idx, name, address, mask, gateway, mac, description, metric FROM net_adapters ORDER BY idx");
+  Statement s("SELECT idx, name, address, mask, gateways, mac, description, metric FROM net_adapters ORDER BY idx");
   while (s.step()) {
     Adapter a{uint32_t(s.column_int(0)), s.column_text(1), address_column(s, 2), address_column(s, 3), {}, {}, {}, {}};
-    if (!s.column_is_null(4)) a.gateway = address_column(s, 4);
+    std::string gateways = s.column_blob(4);
+    for (size_t at = 0; at + sizeof(uint32_t) <= gateways.size(); at += sizeof(uint32_t)) {
+      uint32_t gateway;
+      std::memcpy(&gateway, gateways.data() + at, sizeof gateway);
+      a.gateways.push_back(gateway);
+    }
     std::string mac = s.column_blob(5);
     std::memcpy(a.mac.data(), mac.data(), std::min(mac.size(), a.mac.size()));
     a.description = s.column_text(6);
@@ -93,6 +102,11 @@ std::optional<uint32_t> resolve(std::string_view name) {
   for (const Host& host : hosts())
     if (same_name(host.name, name)) return host.address ? std::optional<uint32_t>(host.address) : std::nullopt;
   return std::nullopt;
+}
+
+void count_dial(const std::string& server, const std::string& user) {
+  Statement s("UPDATE net_accounts SET dials = dials - 1 WHERE server = ? AND user = ? AND dials > 0");
+  s.bind(1, server).bind(2, user).step();
 }
 
 }  // namespace platform::net

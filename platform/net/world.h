@@ -17,7 +17,7 @@ struct Adapter {
   uint32_t index;
   std::string name;  // the connection's name, "Local Area Connection"
   uint32_t address, mask;
-  std::optional<uint32_t> gateway;
+  std::vector<uint32_t> gateways;  // default gateways, one default route each; the first carries the traffic
   std::array<uint8_t, 6> mac;
   std::string description;
   uint32_t metric = 20;  // the interface metric (automatic metric of a 100 Mbit/s link)
@@ -35,6 +35,7 @@ struct Host {  // name resolution; names compare case-insensitively
 
 struct Account {
   std::string user, password;
+  std::optional<int> dials;  // how many more dials the server accepts with it; none: no limit
 };
 
 struct VpnServer {
@@ -68,5 +69,7 @@ std::optional<VpnServer> vpn_server_at(uint32_t address);
 std::vector<Link> links();
 // Host names, then VPN server host names; nothing for an unknown name or one without an address.
 std::optional<uint32_t> resolve(std::string_view name);
+// Counts one accepted dial against an account that has a limit.
+void count_dial(const std::string& server, const std::string& user);
 
 }  // namespace platform::net

@@ -29,11 +29,17 @@ class Words {
   [[noreturn]] void unexpected() const { fail("'" + words_[pos_] + "' is not understood here"); }
   [[noreturn]] void fail(const std::string& message) const { throw WorldError(words_[0] + ": " + message); }
 
-  uint32_t address(const std::string& what) {
+  uint32_t address(const std::string& what) { return address_in(next(what)); }
+  // Addresses separated by commas, "a.b.c.d,a.b.c.e".
+  std::vector<uint32_t> addresses(const std::string& what) {
     const std::string& word = next(what);
-    auto value = parse_dotted(word);
-    if (!value) fail("'" + word + "' is not an address (a.b.c.d)");
-    return *value;
+    std::vector<uint32_t> values;
+    for (size_t start = 0; start <= word.size();) {
+      size_t comma = std::min(word.find(',', start), word.size());
+      values.push_back(address_in(word.substr(start, comma - start)));
+      start = comma + 1;
+    }
+    return values;
   }
   long number(const std::string& what, long low, long high) {
     return number_in(next(what), what, low, high, "");
@@ -62,6 +68,11 @@ class Words {
   }
 
  private:
+  uint32_t address_in(const std::string& word) const {
+    auto value = parse_dotted(word);
+    if (!value) fail("'" + word + "' is not an address (a.b.c.d)");
+    return *value;
+  }
   long number_in(const std::string& word, const std::string& what, long low, long high, const char* hint) const {
     long value = 0;
     auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
@@ -124,7 +135,7 @@ void adapter_statement(World& world, Words& in) {
       if (!is_mask(draft.mask)) in.fail(dotted(draft.mask) + " is not a network mask");
       has_mask = true;
     } else if (in.take("gateway")) {
-      draft.gateway = in.take("none") ? std::nullopt : std::optional<uint32_t>(in.address("the gateway"));
+      draft.gateways = in.take("none") ? std::vector<uint32_t>{} : in.addresses("the gateway");
     } else if (in.take("mac")) {
       draft.mac = parse_mac(in);
       has_mac = true;
@@ -147,9 +158,13 @@ void adapter_statement(World& world, Words& in) {
     if (draft.index > kLastAdapterIndex) in.fail("no adapter index is free");
   }
   if (!has_mac) draft.mac = {0x02, 0x00, 0x00, 0x00, uint8_t(draft.index >> 8), uint8_t(draft.index)};
-  if (draft.gateway && !on_network(*draft.gateway, draft.address, draft.mask))
-    in.fail("the gateway " + dotted(*draft.gateway) + " is not on the adapter's network");
-  if (draft.gateway) add_router(world, *draft.gateway);
+  for (uint32_t gateway : draft.gateways) {
+    if (!on_network(gateway, draft.address, draft.mask))
+      in.fail("the gateway " + dotted(gateway) + " is not on the adapter's network");
+    if (std::count(draft.gateways.begin(), draft.gateways.end(), gateway) > 1)
+      in.fail("the gateway " + dotted(gateway) + " is given twice");
+  }
+  for (uint32_t gateway : draft.gateways) add_router(world, gateway);
   if (existing)
     *existing = draft;
   else
@@ -230,13 +245,15 @@ void account_statement(World& world, Words& in) {
   std::string server = in.next("the server's host name");
   std::string user = in.next("the user name");
   std::string password = in.next("the password");
+  std::optional<int> dials;
+  if (in.take("dials")) dials = int(in.number("the number of dials", 0, 1'000'000));
   if (!in.done()) in.unexpected();
   VpnServer* vpn = find(world.vpn_servers, [&](const VpnServer& v) { return same_name(v.host, server); });
   if (!vpn) in.fail("there is no VPN server " + server);
   if (Account* existing = find(vpn->accounts, [&](const Account& a) { return same_name(a.user, user); }))
-    existing->password = password;
+    *existing = {existing->user, password, dials};
   else
-    vpn->accounts.push_back({user, password});
+    vpn->accounts.push_back({user, password, dials});
 }
 
 uint32_t destination(const World& world, Words& in) {

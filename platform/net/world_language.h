@@ -1,8 +1,8 @@
 // The statements of the world's language, one a line in a world file and the arguments of
 // `winsim world set`. Each creates what it names or, when that exists, changes the fields it
 // gives:
-//   adapter NAME [index N] [address A] [mask M] [gateway A|none] [mac XX-XX-XX-XX-XX-XX] [metric N]
-//                [description TEXT]
+//   adapter NAME [index N] [address A] [mask M] [gateway A[,A...]|none] [mac XX-XX-XX-XX-XX-XX]
+//                [metric N] [description TEXT]
 //   router A [up|down]
 //   host NAME [A|none]
 //   vpn NAME [address A] [client A|A-B] [tunnel A] [dial MS] [psk KEY|none] [up|down] [echo on|off]

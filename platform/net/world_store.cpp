@@ -12,13 +12,10 @@ using machine::Statement;
 void write_adapters(const std::vector<Adapter>& adapters) {
   for (const Adapter& a : adapters) {
     Statement s(
-        "INSERT INTO net_adapters(idx, name, address, mask, gateway, mac, description, metric)"
+        "INSERT INTO net_adapters(idx, name, address, mask, gateways, mac, description, metric)"
         " VALUES(?, ?, ?, ?, ?, ?, ?, ?)");
     s.bind(1, a.index).bind(2, a.name).bind(3, a.address).bind(4, a.mask);
-    if (a.gateway)
-      s.bind(5, *a.gateway);
-    else
-      s.bind_null(5);
+    s.bind_blob(5, a.gateways.data(), int(a.gateways.size() * sizeof(uint32_t)));
     s.bind_blob(6, a.mac.data(), int(a.mac.size())).bind(7, a.description).bind(8, a.metric).step();
   }
 }
@@ -31,8 +28,13 @@ void write_vpn_servers(const std::vector<VpnServer>& servers) {
     s.bind(1, v.host).bind(2, v.address).bind(3, v.psk).bind(4, v.client_first).bind(5, v.client_last);
     s.bind(6, v.tunnel).bind(7, v.dial_ms).bind(8, v.up ? 1 : 0).bind(9, v.answers_echo ? 1 : 0).step();
     for (const Account& account : v.accounts) {
-      Statement a("INSERT INTO net_accounts(server, user, password) VALUES(?, ?, ?)");
-      a.bind(1, v.host).bind(2, account.user).bind(3, account.password).step();
+      Statement a("INSERT INTO net_accounts(server, user, password, dials) VALUES(?, ?, ?, ?)");
+      a.bind(1, v.host).bind(2, account.user).bind(3, account.password);
+      if (account.dials)
+        a.bind(4, *account.dials);
+      else
+        a.bind_null(4);
+      a.step();
     }
   }
 }

@@ -20,6 +20,13 @@ std::string mac_text(const std::array<uint8_t, 6>& mac) {
   return buffer;
 }
 
+// "none", or the addresses separated by commas.
+std::string gateways_text(const std::vector<uint32_t>& gateways) {
+  std::string text;
+  for (uint32_t gateway : gateways) text += (text.empty() ? "" : ",") + dotted(gateway);
+  return text.empty() ? "none" : text;
+}
+
 std::string ms(int value) { return std::to_string(value) + "ms"; }
 
 // The name that stands for a link's destination, for the reader.
@@ -78,7 +85,7 @@ std::string format_world(const World& world) {
   std::string out = "# Adapters\n";
   for (const Adapter& a : world.adapters) {
     out += "adapter " + quoted(a.name) + " index " + std::to_string(a.index) + " address " + dotted(a.address) +
-           " mask " + dotted(a.mask) + " gateway " + (a.gateway ? dotted(*a.gateway) : "none") + " mac " +
+           " mask " + dotted(a.mask) + " gateway " + gateways_text(a.gateways) + " mac " +
            mac_text(a.mac) + " metric " + std::to_string(a.metric) + " description " + quoted(a.description) + "\n";
   }
   out += "\n# Routers on the local networks\n";
@@ -90,7 +97,8 @@ std::string format_world(const World& world) {
            dotted(v.tunnel) + " dial " + ms(v.dial_ms) + " psk " + (v.psk.empty() ? "none" : quoted(v.psk)) +
            (v.up ? " up" : " down") + (v.answers_echo ? " echo on\n" : " echo off\n");
     for (const Account& account : v.accounts)
-      out += "account " + quoted(v.host) + " " + quoted(account.user) + " " + quoted(account.password) + "\n";
+      out += "account " + quoted(v.host) + " " + quoted(account.user) + " " + quoted(account.password) +
+             (account.dials ? " dials " + std::to_string(*account.dials) : "") + "\n";
   }
   out += "\n# Host names\n";
   for (const Host& h : world.hosts) out += "host " + quoted(h.name) + " " + (h.address ? dotted(h.address) : "none") + "\n";

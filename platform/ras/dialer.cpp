@@ -59,11 +59,13 @@ std::optional<Connection> connection_of(const Located& entry) {
   return std::nullopt;
 }
 
-bool account_matches(const net::VpnServer& server, const DialRequest& request) {
-  std::u16string user = request.user_name;
-  return std::any_of(server.accounts.begin(), server.accounts.end(), [&](const net::Account& a) {
-    return text::iequals(text::utf16(a.user), user) && text::utf16(a.password) == request.password;
+// The account the server takes the dial with, one that has dials left.
+const net::Account* matching_account(const net::VpnServer& server, const DialRequest& request) {
+  auto found = std::find_if(server.accounts.begin(), server.accounts.end(), [&](const net::Account& a) {
+    return text::iequals(text::utf16(a.user), request.user_name) && text::utf16(a.password) == request.password &&
+           a.dials.value_or(1) > 0;
   });
+  return found == server.accounts.end() ? nullptr : &*found;
 }
 
 bool preshared_key_accepted(const net::VpnServer& server, const DialRequest& request) {
@@ -115,11 +117,13 @@ DWORD dial(const DialRequest& request, uint64_t handle, uint64_t* connected) {
   server = net::vpn_server_at(*address);
   if (!server || !server_path(*address)) return no_answer(started_ns, vpn);
   if (!preshared_key_accepted(*server, request)) return ERROR_OAKLEY_GENERAL_PROCESSING;
-  if (!account_matches(*server, request)) return ERROR_AUTHENTICATION_FAILURE;
+  const net::Account* account = matching_account(*server, request);
+  if (!account) return ERROR_AUTHENTICATION_FAILURE;
 
   machine::Transaction transaction;
   std::optional<uint32_t> client = free_client_address(*server);
   if (!client) return ERROR_PPP_NO_ADDRESS_ASSIGNED;
+  net::count_dial(server->host, account->user);
   Connection c;
   c.id = handle;
   c.entry = request.entry.entry.name;

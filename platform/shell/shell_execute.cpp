@@ -1,5 +1,6 @@
-// ShellExecute and ShellExecuteEx: the verb "open" (or none) on a program or a batch file. A
-// hidden window is a child without console.
+// ShellExecute and ShellExecuteEx: the verb "open" (or none) on a program or a batch file, or on
+// a web address, which the default browser would show. A hidden window is a child without
+// console.
 #include <shellapi.h>
 
 #include <optional>
@@ -7,6 +8,7 @@
 
 #include "kernel/paths.h"
 #include "kernel/text.h"
+#include "shell/opened_targets.h"
 
 namespace {
 
@@ -91,6 +93,12 @@ Outcome fail(DWORD error) {
 Outcome execute(const Request& request) {
   if (!request.verb.empty() && !iequals(request.verb, u"open")) return fail(kNoAssociation);
   if (request.file.empty()) return fail(ERROR_FILE_NOT_FOUND);
+  // No browser runs on this machine: the address is recorded for the machine's user, and no
+  // process comes back.
+  if (platform::shell::is_web_address(request.file)) {
+    platform::shell::record_opened(request.file);
+    return {kStarted, nullptr};
+  }
   std::u16string working = request.directory.empty() ? platform::paths::current_directory()
                                                       : platform::paths::full(request.directory);
   std::optional<std::u16string> file = locate(request.file, working);

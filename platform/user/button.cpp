@@ -3,6 +3,7 @@
 
 #include "user/controls.h"
 #include "user/deliver.h"
+#include "user/update_region.h"
 
 namespace platform::user::controls {
 namespace {
@@ -39,13 +40,19 @@ void uncheck_group(const Window& w) {
   }
 }
 
+void set_check(Window& w, ButtonState& s, UINT check) {
+  if (check == s.check) return;
+  s.check = check;
+  paint::invalidate_control(w);
+}
+
 void click(Window& w) {
   ButtonState& s = w.state_as<ButtonState>();
   switch (kind(w)) {
-    case BS_AUTOCHECKBOX: s.check = s.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED; break;
-    case BS_AUTO3STATE: s.check = (s.check + 1) % 3; break;
+    case BS_AUTOCHECKBOX: set_check(w, s, s.check == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED); break;
+    case BS_AUTO3STATE: set_check(w, s, (s.check + 1) % 3); break;
     case BS_AUTORADIOBUTTON:
-      s.check = BST_CHECKED;
+      set_check(w, s, BST_CHECKED);
       uncheck_group(w);
       break;
     default: break;
@@ -76,14 +83,16 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case BM_GETCHECK: return s.check;
     case BM_SETCHECK:
       if (kind(*w) != BS_PUSHBUTTON && kind(*w) != BS_DEFPUSHBUTTON && kind(*w) != BS_GROUPBOX)
-        s.check = UINT(wp) <= BST_INDETERMINATE ? UINT(wp) : BST_CHECKED;
+        set_check(*w, s, UINT(wp) <= BST_INDETERMINATE ? UINT(wp) : BST_CHECKED);
       return 0;
     case BM_GETSTATE: return s.check | (s.pushed ? BST_PUSHED : 0);
     case BM_SETSTATE:
+      if (s.pushed != (wp != 0)) paint::invalidate_control(*w);
       s.pushed = wp != 0;
       return 0;
     case BM_SETSTYLE:
       w->style = (w->style & 0xFFFF0000) | (DWORD(wp) & 0xFFFF);
+      if (LOWORD(lp)) paint::invalidate_control(*w);
       return 0;
     case BM_CLICK:
       if (!(w->style & WS_DISABLED) && kind(*w) != BS_GROUPBOX) click(*w);
@@ -102,8 +111,15 @@ LRESULT CALLBACK button_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       return 0;
     case WM_SETFOCUS:
     case WM_KILLFOCUS:
+      paint::invalidate_control(*w);  // the focus rectangle
       if (w->style & BS_NOTIFY) notify_parent(hwnd, msg == WM_SETFOCUS ? BN_SETFOCUS : BN_KILLFOCUS);
       return 0;
+    case WM_SETTEXT:
+    case WM_ENABLE: {
+      LRESULT result = DefWindowProcW(hwnd, msg, wp, lp);
+      paint::invalidate_control(*w);
+      return result;
+    }
     default: return DefWindowProcW(hwnd, msg, wp, lp);
   }
 }

@@ -5,6 +5,7 @@
 #include "user/default_painting.h"
 #include "user/deliver.h"
 #include "user/mouse.h"
+#include "user/update_region.h"
 
 namespace {
 
@@ -20,6 +21,7 @@ LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
     }
     case WM_SETTEXT:
       w.text = out::in(reinterpret_cast<LPCWSTR>(lp));
+      if ((w.style & WS_CAPTION) == WS_CAPTION) paint::invalidate_frame(w);  // the caption shows it
       return TRUE;
     case WM_GETTEXT:
       return LRESULT(out::truncated<char16_t>(w.text, reinterpret_cast<char16_t*>(lp), wp));
@@ -27,6 +29,7 @@ LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
       return LRESULT(w.text.size());
     case WM_SETFONT:
       w.font = reinterpret_cast<HFONT>(wp);
+      if (LOWORD(lp)) paint::invalidate_control(w);
       return 0;
     case WM_GETFONT:
       return LRESULT(w.font);

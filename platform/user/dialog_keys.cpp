@@ -20,11 +20,15 @@ void command(HWND dlg, int id) {
   send(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), LPARAM(button));
 }
 
-// The button Enter presses: the focused push button, else the default one, else IDOK.
-int enter_target(HWND dlg, HWND focused, LRESULT code) {
-  if (focused && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) return GetDlgCtrlID(focused);
+// Enter: a focused push button is clicked where it stands (on a page inside the dialog too),
+// else the dialog's default button, else IDOK.
+void press_enter(HWND dlg, HWND focused, LRESULT code) {
+  if (focused && (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON))) {
+    command(GetParent(focused), GetDlgCtrlID(focused));
+    return;
+  }
   LRESULT def = send(dlg, DM_GETDEFID, 0, 0);
-  return HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK;
+  command(dlg, HIWORD(def) == DC_HASDEFID ? LOWORD(def) : IDOK);
 }
 
 // True when the dialog manager used the key.
@@ -38,7 +42,7 @@ bool handle_key(HWND dlg, const MSG* msg) {
       send(dlg, WM_NEXTDLGCTL, keys::state(VK_SHIFT) < 0, FALSE);
       return true;
     case VK_RETURN:
-      command(dlg, enter_target(dlg, focus::focused(), code));
+      press_enter(dlg, focus::focused(), code);
       return true;
     case VK_ESCAPE:
       command(dlg, IDCANCEL);

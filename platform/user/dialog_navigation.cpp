@@ -68,14 +68,42 @@ using namespace platform::user;
 
 namespace {
 
-// The controls Tab visits, in creation order: visible, enabled, with WS_TABSTOP.
-std::vector<HWND> tab_stops(const Window& dlg) {
-  std::vector<HWND> out;
-  for (HWND child : dlg.children) {
+bool takes_input(const Window& w) { return (w.style & WS_VISIBLE) && !(w.style & WS_DISABLED); }
+
+// Tab's walk over the dialog: its controls in creation order, with the controls of a shown and
+// enabled WS_EX_CONTROLPARENT child (a property sheet's page) in the place of that child, at any
+// depth. Each entry says whether Tab may stop there.
+struct TabEntry {
+  HWND control;
+  bool stop;
+};
+
+void tab_walk(const Window& parent, std::vector<TabEntry>& out) {
+  for (HWND child : parent.children) {
     WindowPtr c = find_window(child);
-    if (c && (c->style & WS_TABSTOP) && (c->style & WS_VISIBLE) && !(c->style & WS_DISABLED)) out.push_back(child);
+    if (!c) continue;
+    if (c->exstyle & WS_EX_CONTROLPARENT) {
+      out.push_back({child, false});
+      if (takes_input(*c)) tab_walk(*c, out);
+      continue;
+    }
+    out.push_back({child, (c->style & WS_TABSTOP) && takes_input(*c)});
   }
-  return out;
+}
+
+// The next stop after `from` (before it with `previous`), going round; from the start (the end)
+// when `from` is not in the walk. `from` itself when there is no other stop.
+HWND next_tab_stop(const Window& dlg, HWND from, BOOL previous) {
+  std::vector<TabEntry> walk;
+  tab_walk(dlg, walk);
+  const size_t n = walk.size();
+  auto it = std::find_if(walk.begin(), walk.end(), [from](const TabEntry& e) { return from && e.control == from; });
+  size_t at = it == walk.end() ? (previous ? 0 : n - 1) : size_t(it - walk.begin());
+  for (size_t k = 1; k <= n; ++k) {
+    const TabEntry& e = walk[previous ? (at + n - k) % n : (at + k) % n];
+    if (e.stop) return e.control;
+  }
+  return from;
 }
 
 // The group of `control`: from the control with WS_GROUP at or before it up to the next WS_GROUP.
@@ -110,7 +138,7 @@ extern "C" {
 HWND WINAPI GetNextDlgTabItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {
   WindowPtr d = window_of(hDlg);
   if (!d) return nullptr;
-  return step(tab_stops(*d), hCtl, bPrevious);
+  return next_tab_stop(*d, hCtl, bPrevious);
 }
 
 HWND WINAPI GetNextDlgGroupItem(HWND hDlg, HWND hCtl, BOOL bPrevious) {

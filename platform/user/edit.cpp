@@ -6,6 +6,7 @@
 #include "kernel/out_buffer.h"
 #include "user/clipboard.h"
 #include "user/controls.h"
+#include "user/update_region.h"
 #include "user/window.h"
 
 namespace platform::user::controls {
@@ -40,6 +41,7 @@ void clamp_selection(const Window& w, EditState& s) {
 
 void changed(Window& w, EditState& s) {
   s.modified = true;
+  paint::invalidate_control(w);
   notify_parent(w.hwnd, EN_UPDATE);
   notify_parent(w.hwnd, EN_CHANGE);
 }
@@ -127,6 +129,7 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       DefWindowProcW(hwnd, msg, wp, lp);
       s.sel_start = s.sel_end = 0;
       s.modified = false;
+      paint::invalidate_control(*w);
       // A single-line edit tells its parent; a multiline one does not.
       if (!(w->style & ES_MULTILINE)) {
         notify_parent(hwnd, EN_UPDATE);
@@ -141,10 +144,12 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       key_down(*w, s, UINT(wp));
       return 0;
     case WM_SETFOCUS:
-      notify_parent(hwnd, EN_SETFOCUS);
-      return 0;
     case WM_KILLFOCUS:
-      notify_parent(hwnd, EN_KILLFOCUS);
+      paint::invalidate_control(*w);  // the caret
+      notify_parent(hwnd, msg == WM_SETFOCUS ? EN_SETFOCUS : EN_KILLFOCUS);
+      return 0;
+    case WM_ENABLE:
+      paint::invalidate_control(*w);
       return 0;
     case EM_GETSEL:
       clamp_selection(*w, s);
@@ -181,11 +186,13 @@ LRESULT CALLBACK edit_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
       s.password_char = WCHAR(wp);
       if (wp) w->style |= ES_PASSWORD;
       else w->style &= ~DWORD(ES_PASSWORD);
+      paint::invalidate_control(*w);
       return 0;
     case EM_GETPASSWORDCHAR: return s.password_char;
     case EM_SETREADONLY:
       if (wp) w->style |= ES_READONLY;
       else w->style &= ~DWORD(ES_READONLY);
+      paint::invalidate_control(*w);  // a read-only field is grey
       return TRUE;
     case EM_GETMODIFY: return s.modified;
     case EM_SETMODIFY:

@@ -6,6 +6,7 @@
 
 #include "user/geometry.h"
 #include "user/screen.h"
+#include "user/update_region.h"
 #include "user/window_table.h"
 
 using namespace platform;
@@ -23,6 +24,15 @@ bool origin(HWND hwnd, POINT* o) {
   if (!w) return false;
   *o = geometry::client_origin(*w);
   return true;
+}
+
+// Places the window and, unless told not to, has what it uncovered and the window paint again.
+void place_and_repaint(Window& w, const RECT& at, bool repaint) {
+  RECT before = w.rect;
+  geometry::place(w, at);
+  bool same = before.left == w.rect.left && before.top == w.rect.top && before.right == w.rect.right &&
+              before.bottom == w.rect.bottom;
+  if (repaint && !same) paint::placement_changed(w, before);
 }
 
 }  // namespace
@@ -52,10 +62,10 @@ BOOL WINAPI GetClientRect(HWND hWnd, LPRECT lpRect) {
   return TRUE;
 }
 
-BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL) {
+BOOL WINAPI MoveWindow(HWND hWnd, int X, int Y, int nWidth, int nHeight, BOOL bRepaint) {
   WindowPtr w = window_of(hWnd);
   if (!w) return FALSE;
-  geometry::place(*w, geometry::from_parent_coordinates(*w, X, Y, nWidth, nHeight));
+  place_and_repaint(*w, geometry::from_parent_coordinates(*w, X, Y, nWidth, nHeight), bRepaint);
   return TRUE;
 }
 
@@ -91,7 +101,7 @@ BOOL WINAPI SetWindowPos(HWND hWnd, HWND hWndInsertAfter, int X, int Y, int cx, 
   RECT at = geometry::from_parent_coordinates(*w, X, Y, cx, cy);
   if (uFlags & SWP_NOMOVE) at = RECT{now.left, now.top, now.left + (at.right - at.left), now.top + (at.bottom - at.top)};
   if (uFlags & SWP_NOSIZE) at = RECT{at.left, at.top, at.left + (now.right - now.left), at.top + (now.bottom - now.top)};
-  geometry::place(*w, at);
+  place_and_repaint(*w, at, !(uFlags & SWP_NOREDRAW));
   if (uFlags & SWP_SHOWWINDOW) ShowWindow(hWnd, (uFlags & SWP_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
   if (uFlags & SWP_HIDEWINDOW) ShowWindow(hWnd, SW_HIDE);
   return TRUE;

@@ -8,7 +8,8 @@ namespace platform::user::paint {
 bool screenshot(HWND top, const std::string& png_path) {
   WindowPtr w = find_window(top);
   if (!w) return false;
-  RedrawWindow(top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+  // As on a screen, what was painted stays; only what waits to be painted is painted now.
+  UpdateWindow(top);
   return surface_of(*w)->write_png(png_path);
 }
 

@@ -8,8 +8,9 @@
 
 namespace platform::user::paint {
 
-// Has the window and its children paint themselves again (frames, backgrounds, WM_PAINT), then
-// writes the window's surface. False for a window that is gone or a file that cannot be written.
+// Has the window and its children paint what waits in their update regions (frames,
+// backgrounds, WM_PAINT), then writes the window's surface. False for a window that is gone or
+// a file that cannot be written.
 bool screenshot(HWND top, const std::string& png_path);
 
 }  // namespace platform::user::paint

@@ -26,7 +26,7 @@ HANDLE set_image(Window& w, StaticState& s, HANDLE image) {
   HANDLE before = s.image;
   s.image = image;
   fit_to_bitmap(w, image);
-  paint::invalidate_client(w, true, paint::Children::none, false);
+  paint::invalidate_control(w);
   return before;
 }
 
@@ -56,7 +56,7 @@ LRESULT CALLBACK static_proc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     case WM_SETTEXT:
     case WM_ENABLE: {
       LRESULT result = DefWindowProcW(hwnd, msg, wp, lp);
-      paint::invalidate_client(*w, true, paint::Children::none, false);
+      paint::invalidate_control(*w);
       return result;
     }
     case STM_SETICON: return LRESULT(set_image(*w, s, reinterpret_cast<HANDLE>(wp)));

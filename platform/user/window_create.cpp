@@ -9,6 +9,7 @@
 #include "user/deliver.h"
 #include "user/frame.h"
 #include "user/message_queue.h"
+#include "user/update_region.h"
 #include "user/window_class.h"
 #include "user/window_hooks.h"
 #include "user/window_table.h"
@@ -109,7 +110,11 @@ HWND create(DWORD exstyle, const Char* class_name, const Char* window_name, DWOR
     return nullptr;
   }
   if (!find_window(hwnd)) return nullptr;  // destroyed by its own creation messages
-  if (w->style & WS_VISIBLE) send(hwnd, WM_SHOWWINDOW, TRUE, 0);
+  if (w->style & WS_VISIBLE) {
+    // Created visible, it paints as one shown would.
+    send(hwnd, WM_SHOWWINDOW, TRUE, 0);
+    paint::visibility_changed(*w);
+  }
   return hwnd;
 }
 

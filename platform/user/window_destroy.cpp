@@ -8,6 +8,7 @@
 #include "user/deliver.h"
 #include "user/focus.h"
 #include "user/message_queue.h"
+#include "user/update_region.h"
 #include "user/window_table.h"
 #include "user/window_tree.h"
 
@@ -46,7 +47,10 @@ extern "C" BOOL WINAPI DestroyWindow(HWND hWnd) {
   if (!w->parent)
     for (const WindowPtr& owned : table::top_levels())
       if (owned->owner == hWnd) DestroyWindow(owned->hwnd);
+  // Where a shown child was, its parent paints again.
+  bool was_shown = tree::shown(*w);
   w->style &= ~WS_VISIBLE;
+  if (was_shown) paint::visibility_changed(*w);
   bool was_active = focus::active() == hWnd;
   focus::forget(hWnd);
   send_destroy(w);

@@ -171,6 +171,39 @@ TEST_F(Wizard, TheSheetHoldsTheLargestPageAboveItsButtons) {
   EXPECT_EQ(GetFocus(), GetDlgItem(page, kFirstEdit));
 }
 
+// A plain wizard keeps a 7-unit margin around its pages, below them too: the separator and the
+// button row come under that margin. Wizard97 pages fill the sheet from its corner.
+TEST_F(Wizard, PlainWizardPagesSitInAMarginAboveTheSeparatorAndTheButtons) {
+  auto in_sheet = [this](HWND w) {
+    RECT r;
+    GetWindowRect(w, &r);
+    MapWindowPoints(nullptr, sheet_, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+  };
+  open();
+  const int cx = 200 + 20 * (kPages - 1), cy = 120;
+  RECT area{7, 7, 7 + cx, 7 + cy + 7}, client;
+  MapDialogRect(sheet_, &area);
+  RECT page = in_sheet(PropSheet_GetCurrentPageHwnd(sheet_));
+  RECT separator = in_sheet(GetDlgItem(sheet_, 0x3026));
+  RECT next = in_sheet(button(kNext));
+  EXPECT_EQ(page.left, area.left);
+  EXPECT_EQ(page.top, area.top);
+  EXPECT_GE(separator.top, area.bottom);
+  EXPECT_GT(next.top, separator.bottom);
+  GetClientRect(sheet_, &client);
+  RECT width{0, 0, 7 + cx + 7, 0};
+  MapDialogRect(sheet_, &width);
+  EXPECT_EQ(client.right, width.right);
+  EXPECT_GT(client.bottom, next.bottom);
+  DestroyWindow(sheet_);
+
+  open(PSH_WIZARD97);
+  page = in_sheet(PropSheet_GetCurrentPageHwnd(sheet_));
+  EXPECT_EQ(page.left, 0);
+  EXPECT_EQ(page.top, 0);
+}
+
 TEST_F(Wizard, HelpShowsForAPageWithHelpAndTheHeaderFlag) {
   records_[0].dwFlags |= PSP_HASHELP;
   open();
@@ -328,6 +361,34 @@ TEST_F(Wizard, EnterPressesNextFromThePagesControls) {
   EXPECT_EQ(current(), 1);
   key(VK_RETURN);
   EXPECT_EQ(current(), 2);
+}
+
+TEST_F(Wizard, TabRunsFromTheButtonsIntoTheShownPageAndBackOut) {
+  open();
+  click(kNext);  // page 1 shows; page 0 stays made, hidden
+  HWND edit = GetDlgItem(PropSheet_GetCurrentPageHwnd(sheet_), kFirstEdit + 1);
+  ASSERT_EQ(GetFocus(), edit);
+  auto shift = [this](bool down) {
+    PostMessageW(GetFocus(), down ? WM_KEYDOWN : WM_KEYUP, VK_SHIFT, 0);
+    pump();
+  };
+  std::vector<HWND> forward;
+  for (int i = 0; i < 4; ++i) {
+    key(VK_TAB);
+    forward.push_back(GetFocus());
+  }
+  // The buttons come first in the sheet; the hidden Finish and Help and the hidden page are passed.
+  EXPECT_EQ(forward, (std::vector<HWND>{button(kBack), button(kNext), button(IDCANCEL), edit}));
+  std::vector<HWND> backward;
+  shift(true);
+  for (int i = 0; i < 4; ++i) {
+    key(VK_TAB);
+    backward.push_back(GetFocus());
+  }
+  shift(false);
+  EXPECT_EQ(backward, (std::vector<HWND>{button(IDCANCEL), button(kNext), button(kBack), edit}));
+  key(VK_TAB);
+  EXPECT_EQ(GetFocus(), button(kBack));
 }
 
 TEST_F(Wizard, PressButtonActsOnceTheMessageLoopGetsThere) {

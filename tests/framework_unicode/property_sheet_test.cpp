@@ -228,6 +228,95 @@ TEST_F(PropertySheetTest, EndDialogGivesDoModalItsValue) {
   EXPECT_EQ(sheet.DoModal(), 42);
 }
 
+// Enter typed into the page's edit: the page's PreTranslateMessage sees it before the sheet's
+// dialog keys and may consume it; Enter it lets pass presses the sheet's default button, Next.
+class EnterPage : public WalkPage {
+ public:
+  EnterPage(Walk& walk, bool bPressFromHere) : WalkPage(IDD_PAGE_ONE, "enter", walk), m_walkOwn(walk),
+                                               m_bPressFromHere(bPressFromHere) {}
+  int m_entersSeen = 0;
+  int m_toConsume = 1;
+  int m_endWith = 0;  // EndDialog with this value once an Enter is consumed
+  HWND m_ownerSeen = nullptr;
+  BOOL m_ownerEnabledSeen = TRUE;
+
+  BOOL OnSetActive() override {
+    m_walkOwn.calls.push_back("enter:set");
+    HWND hSheet = ::GetParent(m_hWnd);
+    m_ownerSeen = ::GetWindow(hSheet, GW_OWNER);
+    if (m_ownerSeen != nullptr) m_ownerEnabledSeen = ::IsWindowEnabled(m_ownerSeen);
+    HWND hEdit = ::GetDlgItem(m_hWnd, IDC_NAME);
+    for (int i = 0; i < 2; ++i) {
+      ::PostMessageW(hEdit, WM_KEYDOWN, VK_RETURN, 1);
+      ::PostMessageW(hEdit, WM_KEYUP, VK_RETURN, static_cast<LPARAM>(0xC0000001));
+    }
+    if (m_bPressFromHere) m_walkOwn.PressNext();
+    return CPropertyPage::OnSetActive();
+  }
+  BOOL PreTranslateMessage(MSG* pMsg) override {
+    if (pMsg->message == WM_KEYDOWN && pMsg->wParam == VK_RETURN && pMsg->hwnd == ::GetDlgItem(m_hWnd, IDC_NAME)) {
+      ++m_entersSeen;
+      if (m_toConsume > 0) {
+        --m_toConsume;
+        if (m_endWith != 0) static_cast<CPropertySheet*>(GetParent())->EndDialog(m_endWith);
+        return TRUE;
+      }
+    }
+    return WalkPage::PreTranslateMessage(pMsg);
+  }
+
+ private:
+  Walk& m_walkOwn;
+  bool m_bPressFromHere;
+};
+
+TEST_F(PropertySheetTest, PageSeesEnterInItsEditFirstAndWhatItLetsPassPressesNext) {
+  EnterPage enter(walk_, false);
+  CPropertySheet sheet(L"Keys");
+  sheet.SetWizardMode();
+  sheet.AddPage(&enter);
+  sheet.AddPage(&two_);
+  sheet.AddPage(&three_);
+  walk_.sheet = &sheet;
+  walk_.presses = {PSBTN_NEXT, PSBTN_FINISH};
+  EXPECT_EQ(sheet.DoModal(), ID_WIZFINISH);
+  EXPECT_EQ(enter.m_entersSeen, 2);
+  // One Next from the page, not two: the consumed Enter never reached the sheet.
+  EXPECT_EQ(walk_.calls, Calls({"enter:set", "enter:next", "two:set", "two:next", "three:set", "three:finish"}));
+}
+
+TEST_F(PropertySheetTest, ModalSheetDisablesItsOwnerUntilItEnds) {
+  HWND hOwner = ::CreateWindowExW(0, L"STATIC", L"Owner", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr,
+                                  nullptr, nullptr);
+  ASSERT_NE(hOwner, nullptr);
+  CWnd owner;
+  owner.Attach(hOwner);
+  EnterPage enter(walk_, true);
+  enter.m_toConsume = 2;  // both Enters go to the page; the Cancel after them ends the sheet
+  CPropertySheet sheet(L"Owned", &owner);
+  sheet.AddPage(&enter);
+  walk_.sheet = &sheet;
+  walk_.presses = {PSBTN_CANCEL};
+  EXPECT_EQ(sheet.DoModal(), IDCANCEL);
+  EXPECT_EQ(enter.m_entersSeen, 2);
+  EXPECT_EQ(enter.m_ownerSeen, hOwner);
+  EXPECT_FALSE(enter.m_ownerEnabledSeen);
+  EXPECT_TRUE(::IsWindowEnabled(hOwner));
+  EXPECT_EQ(sheet.m_hWnd, nullptr);
+
+  // EndDialog while the sheet runs ends its loop with that value.
+  enter.m_toConsume = 1;
+  enter.m_entersSeen = 0;
+  enter.m_endWith = 7;
+  walk_.presses = {};
+  EXPECT_EQ(sheet.DoModal(), 7);
+  EXPECT_EQ(enter.m_entersSeen, 1);
+  EXPECT_TRUE(::IsWindowEnabled(hOwner));
+  EXPECT_EQ(sheet.m_hWnd, nullptr);
+  owner.Detach();
+  ::DestroyWindow(hOwner);
+}
+
 TEST_F(PropertySheetTest, ModelessSheetRunsInTheProgramsOwnLoop) {
   ASSERT_TRUE(sheet_.Create());
   ASSERT_NE(sheet_.m_hWnd, nullptr);

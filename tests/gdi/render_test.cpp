@@ -62,8 +62,8 @@ class Png {
 constexpr Pixel kBtnFace{0xF0, 0xF0, 0xF0};
 constexpr Pixel kWhite{0xFF, 0xFF, 0xFF};
 
-// A dialog at (200, 100) on the screen; its client area starts 3 pixels in and 21 down. Its
-// controls paint themselves, as the screenshot asks every window to.
+// A dialog at (200, 100) on the screen; its client area starts 3 pixels in and 21 down. It and
+// its controls, created visible, paint themselves when the screenshot is taken.
 class GdiRenderTest : public testing_support::MachineTest {
  protected:
   void SetUp() override {
@@ -165,7 +165,7 @@ TEST_F(GdiRenderTest, DisabledTextIsGreyAndDefaultButtonHasItsFrame) {
 TEST_F(GdiRenderTest, PasswordFieldShowsBulletsNotTheText) {
   const std::string masked = path("masked.png");
   ASSERT_TRUE(screenshot(dlg_, masked));
-  SetWindowLongW(password_, GWL_STYLE, GetWindowLongW(password_, GWL_STYLE) & ~ES_PASSWORD);
+  SendMessageW(password_, EM_SETPASSWORDCHAR, 0, 0);  // shows the text, and repaints
   const std::string plain = path("plain.png");
   ASSERT_TRUE(screenshot(dlg_, plain));
   Png a(masked), b(plain);

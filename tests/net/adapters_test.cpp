@@ -83,6 +83,37 @@ TEST_F(Adapters, TheRecordsAndTheirListsLinkInsideTheCallersBufferAtTheX64Sizes)
   EXPECT_EQ(lan->IpAddressList.Next->Next, nullptr);
 }
 
+TEST_F(Adapters, EveryGatewayOfAnAdapterIsListedAndIsADefaultRoute) {
+  world("adapter \"Local Area Connection\" gateway 192.168.1.1,192.168.1.254");
+  world("adapter Second index 12 address 10.0.0.5 mask 255.0.0.0 gateway 10.0.0.1");
+  ULONG context = 0, instance = 0;
+  ASSERT_EQ(AddIPAddress(ip("192.168.1.50"), ip("255.255.255.0"), kLanIndex, &context, &instance), DWORD(NO_ERROR));
+  // Two records, then the LAN's second address and its second gateway.
+  ULONG size = 0;
+  ASSERT_EQ(GetAdaptersInfo(nullptr, &size), ULONG(ERROR_BUFFER_OVERFLOW));
+  EXPECT_EQ(size, 2 * sizeof(IP_ADAPTER_INFO) + 2 * sizeof(IP_ADDR_STRING));
+  std::vector<char> buffer = adapters_info();
+  auto* lan = reinterpret_cast<IP_ADAPTER_INFO*>(buffer.data());
+  ASSERT_EQ(lan->Index, kLanIndex);
+  ASSERT_NE(lan->Next, nullptr);
+  EXPECT_STREQ(lan->GatewayList.IpAddress.String, "192.168.1.1");
+  ASSERT_NE(lan->GatewayList.Next, nullptr);
+  EXPECT_STREQ(lan->GatewayList.Next->IpAddress.String, "192.168.1.254");
+  EXPECT_EQ(lan->GatewayList.Next->Next, nullptr);
+  ASSERT_NE(lan->IpAddressList.Next, nullptr);
+  EXPECT_STREQ(lan->IpAddressList.Next->IpAddress.String, "192.168.1.50");
+  EXPECT_EQ(lan->IpAddressList.Next->Next, nullptr) << "the lists do not run into each other";
+  for (const IP_ADDR_STRING* entry : {lan->IpAddressList.Next, lan->GatewayList.Next})
+    EXPECT_LE(reinterpret_cast<const char*>(entry + 1), buffer.data() + buffer.size()) << "inside the caller's buffer";
+  EXPECT_STREQ(lan->Next->GatewayList.IpAddress.String, "10.0.0.1");
+  EXPECT_EQ(lan->Next->GatewayList.Next, nullptr);
+
+  std::vector<DWORD> defaults;
+  for (const MIB_IPFORWARDROW& row : forward_table(TRUE))
+    if (row.dwForwardDest == 0 && row.dwForwardIfIndex == kLanIndex) defaults.push_back(row.dwForwardNextHop);
+  EXPECT_EQ(defaults, (std::vector<DWORD>{ip("192.168.1.1"), ip("192.168.1.254")}));
+}
+
 TEST_F(Adapters, TheInterfaceMetricIsFoundAtRunTimeThroughIphlpapi) {
   HMODULE iphlpapi = LoadLibraryA("IPHLPAPI.DLL");
   ASSERT_NE(iphlpapi, nullptr);

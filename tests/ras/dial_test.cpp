@@ -129,6 +129,27 @@ TEST_F(RasDialTest, RefusedCredentialsGive691AndTheFailedHandleHangsUpHarmlessly
   EXPECT_EQ(count, 0u);
 }
 
+// An account with a number of dials is refused once they are used, whoever dials; a failed dial
+// uses none.
+TEST_F(RasDialTest, AnAccountWithDialsLeftIsRefusedOnceTheyAreUsed) {
+  world_set({"account", "vpn1.example.net", "alice", "secret", "dials", "2"});
+  add_entry(u"Office", u"vpn1.example.net");
+  add_entry(u"Wrong", u"vpn1.example.net", u"wrong");
+  HRASCONN connection = nullptr;
+  EXPECT_EQ(dial(u"Wrong", &connection), DWORD(ERROR_AUTHENTICATION_FAILURE));
+  EXPECT_EQ(RasHangUpA(connection), 0u);
+  for (int i = 0; i < 2; ++i) {
+    ASSERT_EQ(dial(u"Office", &connection), 0u) << i;
+    EXPECT_EQ(RasHangUpA(connection), 0u);
+  }
+  EXPECT_NE(winsim({"world", "show"}).out.find("account vpn1.example.net alice secret dials 0\n"), std::string::npos);
+  EXPECT_EQ(dial(u"Office", &connection), DWORD(ERROR_AUTHENTICATION_FAILURE));
+  EXPECT_EQ(RasHangUpA(connection), 0u);
+  world_set({"account", "vpn1.example.net", "alice", "secret"});
+  ASSERT_EQ(dial(u"Office", &connection), 0u) << "without a number the account has no limit again";
+  EXPECT_EQ(RasHangUpA(connection), 0u);
+}
+
 TEST_F(RasDialTest, NothingAnsweringTakesTheTimeOutAndGivesTheDevicesCode) {
   add_entry(u"Office", u"vpn1.example.net");
   world_set({"vpn", "vpn1.example.net", "down"});

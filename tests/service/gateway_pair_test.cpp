@@ -71,7 +71,7 @@ class GatewayPairTest : public VpnTest {
     }
   }
   void set_default_gateway(const char* address) {
-    change_world([&](platform::net::World& world) { world.adapters.front().gateway = inet_addr(address); });
+    change_world([&](platform::net::World& world) { world.adapters.front().gateways = {inet_addr(address)}; });
   }
 };
 
@@ -126,7 +126,7 @@ TEST_F(GatewayPairTest, DefaultGatewayPairsFollowTheRoutingTable) {
   EXPECT_EQ(array_order(a), (std::vector<std::string>{"192.168.1.3 vpn1.example.net", "192.168.1.3 vpn2.example.net"}));
   EXPECT_EQ(pairs_of(a->GetVPNObject(1)), (std::vector<Pair>{{"192.168.1.3", 1}}));
 
-  change_world([](platform::net::World& world) { world.adapters.front().gateway.reset(); });
+  change_world([](platform::net::World& world) { world.adapters.front().gateways.clear(); });
   ASSERT_TRUE(a->AddDefaultGateways());
   EXPECT_EQ(a->GetGatewayPairCount(), 0);
   EXPECT_EQ(a->GetVPNObject(0)->GetGatewayCount(), 0);

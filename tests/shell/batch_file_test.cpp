@@ -1,32 +1,38 @@
 // cmd.exe running batch files: the lines of the installation batch file, its escapes and the
 // built-in commands batch files use.
 #include "shell_fixture.h"
+#include "support/batch_argument.h"
 
 namespace {
 
 using shell_testing::ShellTest;
 namespace fs = std::filesystem;
 
-// The wizard's escaping of a password for a batch-file line, caret first.
-std::string escaped(std::string text) {
-  const std::pair<std::string, std::string> rules[] = {{"^", "^^"}, {">", "^>"}, {"<", "^<"}, {"|", "^|"},
-                                                       {"%", "%%"}, {"&", "^&"}, {"+", "^+"}};
-  for (const auto& [from, to] : rules)
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-      text.replace(at, from.size(), to);
-  return text;
+using testing_support::BatchArgument;
+
+class BatchPasswords : public ShellTest {
+ protected:
+  // Runs one line per password, "winsim_echo.exe 0 -p PASSWORD" as the installation batch file
+  // writes it, and checks that the program received each password as one argument, unchanged.
+  void expect_passwords_arrive(const std::vector<std::string>& passwords) {
+    std::string lines = "@echo off\r\n";
+    for (const auto& password : passwords) lines += "winsim_echo.exe 0 -p " + BatchArgument(password) + "\r\n";
+    auto run = run_batch("passwords.bat", lines);
+    ASSERT_EQ(run.exit_code, 0) << run.err;
+    std::string expected;
+    for (const auto& password : passwords) expected += "[0]\n[-p]\n[" + password + "]\ncwd=C:\\Tarvolt\n";
+    EXPECT_EQ(run.out, expected);
+  }
+};
+
+TEST_F(BatchPasswords, EscapedPasswordsReachTheProgramUnchanged) {
+  expect_passwords_arrive({"plain", "a^b", "x>y<z", "p|q", "50%off", "%PATH%", "r&d", "1+1", "^^&%%+|", "^%PATH%^"});
 }
 
-TEST_F(ShellTest, EscapedPasswordsReachTheProgramUnchanged) {
-  const std::string passwords[] = {"plain", "a^b", "x>y<z", "p|q", "50%off", "%PATH%", "r&d", "1+1", "^^&%%+|",
-                                   "^%PATH%^"};
-  std::string lines = "@echo off\r\n";
-  for (const auto& password : passwords) lines += "winsim_echo.exe 0 -p " + escaped(password) + "\r\n";
-  auto run = run_batch("passwords.bat", lines);
-  ASSERT_EQ(run.exit_code, 0) << run.err;
-  std::string expected;
-  for (const auto& password : passwords) expected += "[0]\n[-p]\n[" + password + "]\ncwd=C:\\Tarvolt\n";
-  EXPECT_EQ(run.out, expected);
+// Quoted by the runtime's rules, where cmd.exe takes carets and the other signs literally.
+TEST_F(BatchPasswords, QuotedPasswordsWithBlanksQuotesAndBackslashesReachTheProgramUnchanged) {
+  expect_passwords_arrive({"two words", "tab\there", "a ^>b<|&+ %c%", "say \"hi\"", "\"", "x\\\"y z", "end\\ ",
+                           "back\\slash\\", "\"^&\" ^&", "q\"^"});
 }
 
 TEST_F(ShellTest, ErrorLevelFollowsProgramsAndExitB) {

@@ -1,7 +1,8 @@
 // winsim desktop: the machine's desktop as its user would see it, and driven as the user would
 // drive it, through the automation channel of each process with windows. `log` lists every
-// message box shown so far, one line each:
+// message box shown so far, one line each, and `opened` every web address a program opened:
 //   <local time>  <program>  "<caption>"  "<text>"  [<buttons>]  -> <answer> (<how>)
+//   <local time>  <program>  <address>
 // `windows` and `controls` print tab-separated columns, texts with tabs and line breaks escaped:
 //   <hwnd>  <pid>  <program>  <class>  <caption>  <visible>
 //   <id>  <hwnd>  <class>  <text>  <style>  <enabled>  <visible>  <focused>
@@ -19,6 +20,7 @@
 #include "automation/client.h"
 #include "machine/clipboard.h"
 #include "machine/desktop_log.h"
+#include "machine/opened_targets.h"
 #include "kernel/text.h"
 
 namespace platform::tool {
@@ -51,6 +53,12 @@ int print_log() {
     std::printf("%s  %s  \"%s\"  \"%s\"  [%s]  -> %s (%s)\n", local_time(box.time_ns).c_str(), box.program.c_str(),
                 one_line(box.caption).c_str(), one_line(box.text).c_str(), box.buttons.c_str(), box.answer.c_str(),
                 box.how.c_str());
+  return 0;
+}
+
+int print_opened() {
+  for (const desktop::OpenedTarget& opened : desktop::opened_targets())
+    std::printf("%s  %s  %s\n", local_time(opened.time_ns).c_str(), opened.program.c_str(), opened.target.c_str());
   return 0;
 }
 
@@ -166,7 +174,7 @@ constexpr Action kActions[] = {
 };
 
 constexpr const char* kUsage =
-    "usage: winsim desktop log | clipboard | windows | controls HWND | type HWND ID TEXT | click HWND ID |\n"
+    "usage: winsim desktop log | opened | clipboard | windows | controls HWND | type HWND ID TEXT | click HWND ID |\n"
     "                      hover HWND ID | key HWND KEY | close HWND | answer HWND BUTTON |\n"
     "                      screenshot HWND FILE.png | wait CAPTION [SECONDS]";
 
@@ -176,6 +184,7 @@ int desktop_command(const Args& args) {
   if (args.empty()) return fail(kUsage);
   Args rest(args.begin() + 1, args.end());
   if (args[0] == "log" && rest.empty()) return attach_machine() ? print_log() : 1;
+  if (args[0] == "opened" && rest.empty()) return attach_machine() ? print_opened() : 1;
   if (args[0] == "clipboard" && rest.empty()) return attach_machine() ? print_clipboard() : 1;
   for (const Action& action : kActions) {
     if (args[0] != action.name) continue;

@@ -29,6 +29,7 @@ void print_usage(FILE* out) {
       "  desktop wait CAPTION [SECONDS]      wait for a visible window with that caption (default 10 s), print its HWND\n"
       "  desktop hover HWND ID               point the mouse at a control, print the tooltip it shows\n"
       "  desktop clipboard                   the text on the clipboard\n"
+      "  desktop opened                      the web addresses programs opened (no browser runs)\n"
       "  ras entries | connections           the phone-book entries; the connections, as rasdial lists them\n"
       "  ras drop NAME                       end the connections of an entry, as a failing server would\n"
       "  ras add NAME --server S --user U --password P [--psk K] [--phonebook all|user] [--device vpn|modem]\n"
