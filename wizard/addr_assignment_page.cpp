@@ -42,7 +42,7 @@ BOOL CAddrAssignmentPage::OnSetActive() {
     m_staticIp.SetCheck(BST_UNCHECKED);
   }
   const CWizardCommandLineInfo& cmdInfo = GetMardellApp()->m_cmdInfo;
-  if ((cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) && !cmdInfo.m_strRequiredIp.IsEmpty()) {
+  if (IsUnattended() && !cmdInfo.m_strRequiredIp.IsEmpty()) {
     // The radio buttons are set directly: the field stays as it is, its text is what counts.
     m_address.SetWindowText(cmdInfo.m_strRequiredIp);
     m_dynamicIp.SetCheck(BST_UNCHECKED);

@@ -185,9 +185,6 @@ void CAuthPage::ShowTestFailed() {
   m_resultText.SetWindowText(kFailedText);
 }
 
-bool CAuthPage::IsUnattended() const {
-  return (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) != 0;
-}
 
 bool CAuthPage::IsLastAttempt() const { return m_nCurrentAttempt == m_nAttempts - 1; }
 

@@ -41,7 +41,6 @@ class CAuthPage : public CWizardPage {
   void SetBusy(bool bBusy);
   // The page idle again after the last attempt failed, with the failure text.
   void ShowTestFailed();
-  bool IsUnattended() const;
   bool IsLastAttempt() const;
   void EnableSheetButton(int nID, bool bEnable) const;
   void FocusNext() const;

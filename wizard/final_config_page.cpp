@@ -22,8 +22,6 @@ const int kWrittenPos = 30;
 const int kStartedPos = 60;
 const int kConnectedPos = 100;
 
-bool IsUnattended() { return (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) != 0; }
-
 }  // namespace
 
 CFinalConfigPage::CFinalConfigPage() : CWizardPage(IDD_FINAL_CONFIG_PAGE), m_nTicks(0), m_bWaiting(false) {}

@@ -12,8 +12,6 @@ namespace {
 const int kRouterFields[CRouterAddrPage::MaxRouters] = {IDC_ROUTER1, IDC_ROUTER2, IDC_ROUTER3};
 const int kRouterIcons[CRouterAddrPage::MaxRouters] = {IDC_ROUTER_ICON1, IDC_ROUTER_ICON2, IDC_ROUTER_ICON3};
 
-bool Unattended() { return GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended; }
-
 }  // namespace
 
 CRouterAddrPage::CRouterAddrPage() : CWizardPage(IDD_ROUTER_ADDR_PAGE) {}
@@ -41,13 +39,13 @@ BOOL CRouterAddrPage::OnSetActive() {
                  L"If you have additional routers/gateways on your network beyond the default gateway(s), enter up "
                  L"to three below.\nDo not enter your default gateways (" + m_strGateways + L").");
   BOOL bResult = ActivateWith(true, true, false);
-  if (Unattended()) MarkStepDone(true);
+  if (IsUnattended()) MarkStepDone(true);
   return bResult;
 }
 
 LRESULT CRouterAddrPage::OnWizardNext() {
   UpdateData(TRUE);
-  if (Unattended()) return 0;
+  if (IsUnattended()) return 0;
   CWizardPropSheet* pSheet = GetSheet();
   bool bRefused = false;
   for (int i = 0; i < MaxRouters; ++i) {

@@ -77,7 +77,7 @@ BOOL CServerAddrPage::OnSetActive() {
   for (CStatic& icon : m_icons) icon.EnableToolTips(TRUE);
   // Unattended, the servers are taken as they stand: the forward press must find Next enabled
   // (and Next marks the step done).
-  bool bUnattended = (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) != 0;
+  bool bUnattended = IsUnattended();
   BOOL bResult = ActivateWith(true, true, false);
   CWnd* pNext = GetNextButton();
   CWnd* pFocus = &m_servers[0];

@@ -53,7 +53,7 @@ BOOL CWizardPage::ActivateWith(bool bBack, bool bNext, bool bFinish, bool bCance
   ShowButton(IDCANCEL, bCancel);
   UpdateData(FALSE);
   // A page without a forward button goes on by itself.
-  if ((bNext || bFinish) && (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended)) {
+  if ((bNext || bFinish) && IsUnattended()) {
     // Posted, so that it takes effect once the activation has finished.
     CWnd* pForward = GetSheet()->GetDlgItem(bNext ? ID_WIZNEXT : ID_WIZFINISH);
     if (pForward != nullptr) pForward->PostMessage(BM_CLICK);
@@ -62,6 +62,10 @@ BOOL CWizardPage::ActivateWith(bool bBack, bool bNext, bool bFinish, bool bCance
 }
 
 CWizardPropSheet* CWizardPage::GetSheet() const { return static_cast<CWizardPropSheet*>(GetParent()); }
+
+bool CWizardPage::IsUnattended() const {
+  return (GetMardellApp()->m_cmdInfo.m_nMode & CWizardCommandLineInfo::ModeUnattended) != 0;
+}
 
 void CWizardPage::MarkStepDone(bool bDone) { GetSheet()->MarkStepDone(m_nIDTemplate, bDone); }
 

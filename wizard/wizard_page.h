@@ -26,6 +26,8 @@ class CWizardPage : public CPropertyPage {
   BOOL ActivateWith(bool bBack, bool bNext, bool bFinish, bool bCancel = true);
   CWizardPropSheet* GetSheet() const;
   void MarkStepDone(bool bDone);
+  // The command line asked for a run without questions.
+  bool IsUnattended() const;
   // Enables and shows the sheet's button, or disables and hides it.
   void ShowButton(int nID, bool bShow) const;
   afx_msg HBRUSH OnCtlColor(CDC* pDC, CWnd* pWnd, UINT nCtlColor);
