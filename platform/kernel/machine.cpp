@@ -65,8 +65,6 @@ Connection& thread_connection() {
   return *t_connection;
 }
 
-std::filesystem::path database_path(const std::filesystem::path& root) { return root / "machine.db"; }
-
 sqlite3* open_database(const std::filesystem::path& path, bool create) {
   // Memory statistics would take one lock for every allocation of every thread's connection.
   static std::once_flag configured;
@@ -85,6 +83,8 @@ sqlite3* open_database(const std::filesystem::path& path, bool create) {
 }
 
 }  // namespace
+
+std::filesystem::path database_path(const std::filesystem::path& root) { return root / "machine.db"; }
 
 void create(const std::filesystem::path& root, const Options& options) {
   namespace fs = std::filesystem;

@@ -9,6 +9,8 @@
 
 namespace platform::machine {
 
+// The machine database of the machine at `root`.
+std::filesystem::path database_path(const std::filesystem::path& root);
 // This thread's connection to the machine database (WAL, with a busy timeout).
 sqlite3* db();
 // Runs SQL that returns no rows; ends the process on failure (a broken machine store).
