@@ -13,7 +13,8 @@ file(GLOB TARVOLT_PUBLIC_HEADERS RELATIVE ${TARVOLT_PUBLIC_HEADER_DIR} CONFIGURE
 set(TARVOLT_SDK_NOT_ALONE
     winnt.h minwinbase.h winbase.h wincon.h wingdi.h winuser.h winreg.h winsvc.h commctrl.h prsht.h shellapi.h wincrypt.h
     ipexport.h ipmib.h iptypes.h icmpapi.h netioapi.h
-    ifmib.h)
+    ifmib.h
+    wininet.h)
 
 set(header_check_names ${TARVOLT_PUBLIC_HEADERS})
 if(WIN32)

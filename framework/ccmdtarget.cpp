@@ -1,5 +1,7 @@
 #include "ccmdtarget.h"
 
+#include "wait_cursor.h"
+
 IMPLEMENT_DYNAMIC(CCmdTarget, CObject)
 
 namespace {
@@ -47,3 +49,9 @@ BOOL CCmdTarget::OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO*
                       pNotify != nullptr ? pNotify->pResult : &ignored};
   return pEntry->pfnDispatch(this, args);
 }
+
+void CCmdTarget::BeginWaitCursor() { framework::DoWaitCursor(1); }
+
+void CCmdTarget::EndWaitCursor() { framework::DoWaitCursor(-1); }
+
+void CCmdTarget::RestoreWaitCursor() { framework::DoWaitCursor(0); }

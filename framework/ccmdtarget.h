@@ -26,6 +26,11 @@ class CCmdTarget : public CObject {
   // WM_NOTIFY, then pExtra is an AFX_NOTIFY; or a reflected message). TRUE when handled.
   virtual BOOL OnCmdMsg(UINT nID, int nCode, void* pExtra, AFX_CMDHANDLERINFO* pHandlerInfo);
 
+  // The wait cursor from Begin to End (they nest, with CWaitCursor too); Restore shows it again.
+  void BeginWaitCursor();
+  void EndWaitCursor();
+  void RestoreWaitCursor();
+
  protected:
   // The entry of this object's maps, most derived first, that takes the message; null if none.
   const AFX_MSGMAP_ENTRY* FindMessageEntry(UINT nMessage, UINT nCode, UINT nID) const;

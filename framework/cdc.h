@@ -70,6 +70,10 @@ class CDC : public CObject {
     return DrawText(str.GetString(), str.GetLength(), lpRect, nFormat);
   }
 
+  // The icon at its own size (SM_CXICON by SM_CYICON for a standard one).
+  BOOL DrawIcon(int x, int y, HICON hIcon) { return ::DrawIcon(m_hDC, x, y, hIcon); }
+  BOOL DrawIcon(POINT point, HICON hIcon) { return DrawIcon(point.x, point.y, hIcon); }
+
   void FillRect(LPCRECT lpRect, CBrush* pBrush);
   // Leaves crColor as the background colour, as SetBkColor would.
   void FillSolidRect(LPCRECT lpRect, COLORREF crColor);

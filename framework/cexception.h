@@ -18,6 +18,10 @@ class CException : public CObject {
   // Copies the exception's text into lpszError (at most nMaxError characters with the
   // terminator); FALSE when the exception has none.
   virtual BOOL GetErrorMessage(CString::PXSTR lpszError, UINT nMaxError, PUINT pnHelpContext = nullptr) const;
+  // A message box with the exception's text (else string nMessageID of the resources, else a
+  // general text), captioned with the application's name and owned by its main window; the
+  // box's answer.
+  virtual int ReportError(UINT nType = MB_OK, UINT nMessageID = 0);
 
   BOOL m_bAutoDelete;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cfileexception.h"
+#include "cfilestatus.h"
 #include "cobject.h"
 #include "cstringt.h"
 
@@ -62,6 +63,15 @@ class CFile : public CObject {
   virtual CString GetFileName() const;
   virtual CString GetFileTitle() const;
   virtual void SetFilePath(CString::PCXSTR lpszNewName) { m_strFileName = lpszNewName; }
+
+  // The open file's times, size and attributes, with the name it was opened by; FALSE when they
+  // cannot be read.
+  BOOL GetStatus(CFileStatus& rStatus) const;
+  // A file's (or folder's) status by name; FALSE when it does not exist.
+  static BOOL GetStatus(CString::PCXSTR lpszFileName, CFileStatus& rStatus);
+  // Sets the file's times (a zero CTime leaves that time as it is) and attributes; throws a
+  // CFileException when one cannot be set.
+  static void SetStatus(CString::PCXSTR lpszFileName, const CFileStatus& status);
 
   static void Rename(CString::PCXSTR lpszOldName, CString::PCXSTR lpszNewName);
   static void Remove(CString::PCXSTR lpszFileName);

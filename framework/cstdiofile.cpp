@@ -31,7 +31,7 @@ BOOL CStdioFile::Open(CString::PCXSTR lpszFileName, UINT nOpenFlags, CFileExcept
 int CStdioFile::PeekByte() {
   if (m_nReadPos == m_nReadEnd) {
     m_nReadPos = m_nReadEnd = 0;  // empty, should the read throw
-    m_nReadEnd = CFile::Read(m_readBuffer, sizeof(m_readBuffer));
+    m_nReadEnd = ReadBlock(m_readBuffer, sizeof(m_readBuffer));
     if (m_nReadEnd == 0) return -1;
   }
   return m_readBuffer[m_nReadPos];
@@ -102,8 +102,17 @@ void CStdioFile::WriteString(CString::PCXSTR lpsz) {
   Write(bytes.GetString(), static_cast<UINT>(bytes.GetLength()));
 }
 
+UINT CStdioFile::ReadBlock(void* lpBuf, UINT nCount) { return CFile::Read(lpBuf, nCount); }
+
 UINT CStdioFile::Read(void* lpBuf, UINT nCount) {
   BYTE* pOut = static_cast<BYTE*>(lpBuf);
+  if (!m_bText) {
+    // What was read ahead, then the rest straight from the source.
+    UINT nBuffered = m_nReadEnd - m_nReadPos < nCount ? m_nReadEnd - m_nReadPos : nCount;
+    memcpy(pOut, m_readBuffer + m_nReadPos, nBuffered);
+    m_nReadPos += nBuffered;
+    return nBuffered == nCount ? nCount : nBuffered + ReadBlock(pOut + nBuffered, nCount - nBuffered);
+  }
   UINT nRead = 0;
   for (int b = 0; nRead < nCount && (b = NextByte()) >= 0;) pOut[nRead++] = static_cast<BYTE>(b);
   return nRead;

@@ -33,6 +33,12 @@ class CStdioFile : public CFile {
   void Close() override;
   void Abort() override;
 
+ protected:
+  // The next bytes from the source, as many as it has up to nCount; 0 at its end.
+  virtual UINT ReadBlock(void* lpBuf, UINT nCount);
+
+  BOOL m_bText;
+
  private:
   // The next byte, -1 at the end (or at CTRL+Z in text mode); CR LF comes as one "\n" in text
   // mode.
@@ -43,7 +49,6 @@ class CStdioFile : public CFile {
   // Moves the file back over what was read ahead, so that the file's position is the caller's.
   void DropReadAhead();
 
-  BOOL m_bText;
   UINT m_nReadPos;
   UINT m_nReadEnd;
   BYTE m_readBuffer[512];

@@ -1,30 +1,16 @@
 #include "ctime.h"
 
-#include <string.h>
-#include <time.h>
-
-#include <vector>
-
 #include "cinvalidargexception.h"
+#include "civil_date.h"
+#include "file_time.h"
+#include "strftime_text.h"
 
 namespace {
 
-const LONGLONG kTicksPerSecond = 10000000;
-const LONGLONG kEpochTicks = 116444736000000000LL;  // 1970-01-01 as a FILETIME count
+using framework::DaysFromCivil;
+
 const LONGLONG kSecondsPerDay = 86400;
 const LONGLONG kLastSecond = 32535215999LL;  // 3000-12-31 23:59:59 UTC
-
-// Days from 1970-01-01 to the given date of the proleptic Gregorian calendar; a day beyond the
-// month's end counts on.
-LONGLONG DaysFromCivil(LONGLONG year, int month, int day) {
-  year -= month <= 2 ? 1 : 0;
-  LONGLONG era = (year >= 0 ? year : year - 399) / 400;
-  LONGLONG yearOfEra = year - era * 400;
-  int shiftedMonth = month > 2 ? month - 3 : month + 9;  // March is 0
-  LONGLONG dayOfYear = (153 * shiftedMonth + 2) / 5;
-  LONGLONG dayOfEra = yearOfEra * 365 + yearOfEra / 4 - yearOfEra / 100 + dayOfYear;
-  return era * 146097 + dayOfEra - 719468 + (day - 1);
-}
 
 LONGLONG FieldSeconds(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec) {
   return DaysFromCivil(nYear, nMonth, nDay) * kSecondsPerDay + nHour * 3600 + nMin * 60 + nSec;
@@ -32,9 +18,9 @@ LONGLONG FieldSeconds(int nYear, int nMonth, int nDay, int nHour, int nMin, int 
 
 // The local time of a moment, as SYSTEMTIME and as seconds counted like UTC ones.
 bool LocalTimeOf(LONGLONG time, SYSTEMTIME* pLocal) {
-  if (time < -kEpochTicks / kTicksPerSecond || time > kLastSecond + 2 * kSecondsPerDay) return false;
-  ULONGLONG ticks = static_cast<ULONGLONG>(kEpochTicks + time * kTicksPerSecond);
-  FILETIME fileTime = {static_cast<DWORD>(ticks), static_cast<DWORD>(ticks >> 32)};
+  if (time < -framework::kFileTicksAt1970 / framework::kFileTicksPerSecond || time > kLastSecond + 2 * kSecondsPerDay)
+    return false;
+  FILETIME fileTime = framework::FileTimeOfSeconds(time);
   SYSTEMTIME utc;
   return FileTimeToSystemTime(&fileTime, &utc) && SystemTimeToTzSpecificLocalTime(nullptr, &utc, pLocal);
 }
@@ -72,11 +58,12 @@ CTime::CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int
   if (m_time < 0 || m_time > kLastSecond) AfxThrowInvalidArgException();
 }
 
+CTime::CTime(const FILETIME& fileTime) : m_time(framework::SecondsOfFileTime(fileTime)) {}
+
 CTime CTime::GetCurrentTime() {
   FILETIME now;
   GetSystemTimeAsFileTime(&now);
-  LONGLONG ticks = static_cast<LONGLONG>((static_cast<ULONGLONG>(now.dwHighDateTime) << 32) | now.dwLowDateTime);
-  return CTime((ticks - kEpochTicks) / kTicksPerSecond);
+  return CTime(framework::SecondsOfFileTime(now));
 }
 
 int CTime::LocalField(WORD SYSTEMTIME::*pField) const {
@@ -91,25 +78,6 @@ CString CTime::Format(LPCTSTR pszFormat) const {
     AfxThrowInvalidArgException();
   LONGLONG localSeconds =
       FieldSeconds(local.wYear, local.wMonth, local.wDay, local.wHour, local.wMinute, local.wSecond);
-  struct tm fields;
-  memset(&fields, 0, sizeof(fields));
-  fields.tm_year = local.wYear - 1900;
-  fields.tm_mon = local.wMonth - 1;
-  fields.tm_mday = local.wDay;
-  fields.tm_hour = local.wHour;
-  fields.tm_min = local.wMinute;
-  fields.tm_sec = local.wSecond;
-  fields.tm_wday = local.wDayOfWeek;
-  fields.tm_yday = static_cast<int>(DaysFromCivil(local.wYear, local.wMonth, local.wDay) -
-                                    DaysFromCivil(local.wYear, 1, 1));
-  fields.tm_isdst = m_time - localSeconds != (zone.Bias + zone.StandardBias) * 60LL ? 1 : 0;
-
-  CStringA format(pszFormat);
-  if (format.IsEmpty()) return CString();
-  // strftime answers 0 both for a result that does not fit and for an empty one.
-  std::vector<char> buffer(128);
-  size_t length = 0;
-  while ((length = strftime(buffer.data(), buffer.size(), format.GetString(), &fields)) == 0 && buffer.size() < 65536)
-    buffer.resize(buffer.size() * 2);
-  return CString(CStringA(buffer.data(), static_cast<int>(length)));
+  int nIsDst = m_time - localSeconds != (zone.Bias + zone.StandardBias) * 60LL ? 1 : 0;
+  return framework::FormatTimeFields(local, nIsDst, pszFormat);
 }

@@ -24,6 +24,8 @@ class CTime {
   // below 0 lets the time zone decide whether daylight saving time applies, 0 takes standard
   // time, above 0 daylight time.
   CTime(int nYear, int nMonth, int nDay, int nHour, int nMin, int nSec, int nDST = -1);
+  // The moment of a file time (UTC).
+  explicit CTime(const FILETIME& fileTime);
 
   static CTime GetCurrentTime();
 

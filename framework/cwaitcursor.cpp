@@ -1,13 +1,9 @@
 #include "cwaitcursor.h"
 
-namespace {
+#include "wait_cursor.h"
 
-HCURSOR ShowWaitCursor() { return ::SetCursor(::LoadCursor(nullptr, IDC_WAIT)); }
+CWaitCursor::CWaitCursor() { framework::DoWaitCursor(1); }
 
-}  // namespace
+CWaitCursor::~CWaitCursor() { framework::DoWaitCursor(-1); }
 
-CWaitCursor::CWaitCursor() : m_hcurPrevious(ShowWaitCursor()) {}
-
-CWaitCursor::~CWaitCursor() { ::SetCursor(m_hcurPrevious); }
-
-void CWaitCursor::Restore() { ShowWaitCursor(); }
+void CWaitCursor::Restore() { framework::DoWaitCursor(0); }

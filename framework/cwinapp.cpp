@@ -4,6 +4,7 @@
 #include <string.h>
 
 #include "path_text.h"
+#include "resource_instance.h"
 #include "win_api_t.h"
 
 IMPLEMENT_DYNAMIC(CWinApp, CWinThread)
@@ -70,6 +71,12 @@ void CWinApp::SetRegistryKey(CString::PCXSTR lpszRegistryKey) {
 CWinApp* AfxGetApp() { return g_pApp; }
 
 CString::PCXSTR AfxGetAppName() { return g_pApp != nullptr ? g_pApp->m_pszAppName : nullptr; }
+
+HICON CWinApp::LoadIcon(CString::PCXSTR lpszResourceName) const {
+  return ::LoadIcon(framework::ResourceInstance(), lpszResourceName);
+}
+
+HICON CWinApp::LoadIcon(UINT nIDResource) const { return LoadIcon(MAKEINTRESOURCE(nIDResource)); }
 
 HINSTANCE AfxGetInstanceHandle() { return g_pApp != nullptr ? g_pApp->m_hInstance : nullptr; }
 

@@ -23,6 +23,11 @@ class CWinApp : public CWinThread {
 
   // The registry key under which the settings would be kept; the profile takes the app's name.
   void SetRegistryKey(CString::PCXSTR lpszRegistryKey);
+  // An icon of the program's resources; null when it has none of that name. The icon is the
+  // system's to share: it is never destroyed.
+  HICON LoadIcon(CString::PCXSTR lpszResourceName) const;
+  HICON LoadIcon(UINT nIDResource) const;
+
   // Hands each argument after the program's name to rCmdInfo.ParseParam.
   void ParseCommandLine(class CCommandLineInfo& rCmdInfo);
 

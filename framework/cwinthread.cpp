@@ -2,6 +2,7 @@
 
 #include "cdc.h"
 #include "cgdiobject.h"
+#include "cmenu.h"
 #include "cwinapp.h"
 #include "cwnd.h"
 #include "message_loop.h"
@@ -151,6 +152,7 @@ BOOL CWinThread::OnIdle(LONG) {
   CWnd::DeleteTempMap();
   CDC::DeleteTempMap();
   CGdiObject::DeleteTempMap();
+  CMenu::DeleteTempMap();
   return FALSE;
 }
 

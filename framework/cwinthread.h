@@ -1,12 +1,12 @@
 // A thread of the program. A user-interface thread runs a message loop (Run): thread messages go
 // to its message map (ON_THREAD_MESSAGE), window messages first through PreTranslateMessage;
-// when the queue is empty, OnIdle deletes the thread's temporary window, device-context and GDI
-// objects. A worker
-// thread runs a function instead.
+// when the queue is empty, OnIdle deletes the thread's temporary window, device-context, GDI
+// and menu objects. A worker thread runs a function instead.
 #pragma once
 
 #include "ccmdtarget.h"
 
+class CException;
 class CWnd;
 
 typedef UINT (*AFX_THREADPROC)(LPVOID);
@@ -39,6 +39,11 @@ class CWinThread : public CCmdTarget {
   // TRUE asks for more idle time (lCount counts the calls since the last message).
   virtual BOOL OnIdle(LONG lCount);
   virtual BOOL IsIdleMessage(MSG* pMsg);
+  // A window procedure of the thread let e through while handling pMsg; the result is the
+  // message's. By default a failed WM_CREATE fails the creation, a WM_PAINT leaves the window
+  // validated, and any other message reports the exception (a CUserException was reported
+  // already) with the stop icon. The caller deletes e.
+  virtual LRESULT ProcessWndProcException(CException* e, const MSG* pMsg);
   // The thread's exit code: WM_QUIT's.
   virtual int ExitInstance();
   // Deletes the object when m_bAutoDelete.
@@ -77,6 +82,8 @@ CWinThread* AfxBeginThread(AFX_THREADPROC pfnThreadProc, LPVOID pParam, int nPri
                            LPSECURITY_ATTRIBUTES lpSecurityAttrs = nullptr);
 // Ends the calling thread with nExitCode, deleting its thread object when bDelete.
 void AfxEndThread(UINT nExitCode, BOOL bDelete = TRUE);
+// CWinThread::ProcessWndProcException's default, also for threads without a thread object.
+LRESULT AfxInternalProcessWndProcException(CException* e, const MSG* pMsg);
 // The calling thread's object: the application for the program's first thread; null for a
 // thread the framework did not start.
 CWinThread* AfxGetThread();

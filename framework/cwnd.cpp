@@ -4,6 +4,7 @@
 
 #include "atlwin.h"
 #include "cdataexchange.h"
+#include "cexception.h"
 #include "cwinapp.h"
 #include "message_loop.h"
 #include "resource_instance.h"
@@ -250,7 +251,15 @@ LRESULT CALLBACK AfxWndProc(HWND hWnd, UINT message, WPARAM wParam, LPARAM lPara
   framework::ThreadState& state = CurrentThreadState();
   MSG outer = state.lastSent;
   state.lastSent = MSG{hWnd, message, wParam, lParam, 0, {0, 0}};
-  LRESULT lResult = pWnd->WindowProc(message, wParam, lParam);  // the object may be gone now
+  LRESULT lResult = 0;
+  try {
+    lResult = pWnd->WindowProc(message, wParam, lParam);  // the object may be gone now
+  } catch (CException* e) {
+    CWinThread* pThread = AfxGetThread();
+    lResult = pThread != nullptr ? pThread->ProcessWndProcException(e, &state.lastSent)
+                                 : AfxInternalProcessWndProcException(e, &state.lastSent);
+    e->Delete();
+  }
   state.lastSent = outer;
   return lResult;
 }
@@ -563,3 +572,4 @@ void CWnd::OnKeyDown(UINT, UINT, UINT) { Default(); }
 void CWnd::OnSetFocus(CWnd*) { Default(); }
 void CWnd::OnKillFocus(CWnd*) { Default(); }
 void CWnd::OnSysCommand(UINT, LPARAM) { Default(); }
+HCURSOR CWnd::OnQueryDragIcon() { return reinterpret_cast<HCURSOR>(Default()); }

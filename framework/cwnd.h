@@ -11,6 +11,7 @@
 
 class CDataExchange;
 class CFont;
+class CMenu;
 struct CCreateContext;
 
 // RunModalLoop's flags.
@@ -161,6 +162,16 @@ class CWnd : public CCmdTarget {
   UINT_PTR SetTimer(UINT_PTR nIDEvent, UINT nElapse, void(CALLBACK* lpfnTimer)(HWND, UINT, UINT_PTR, DWORD));
   BOOL KillTimer(UINT_PTR nIDEvent);
 
+  // The window's icons (WM_SETICON / WM_GETICON): the big one (caption bar, Alt+Tab) or the
+  // small one; SetIcon returns the one it replaced. The window does not own them.
+  HICON SetIcon(HICON hIcon, BOOL bBigIcon);
+  HICON GetIcon(BOOL bBigIcon) const;
+  // Minimised: shown as its icon.
+  BOOL IsIconic() const;
+  // The window's own copy of the system menu, as a temporary wrapper (bRevert: back to the
+  // standard one, and null is returned).
+  CMenu* GetSystemMenu(BOOL bRevert) const;
+
   // A message box owned by this window; the caption defaults to the application's name.
   int MessageBox(LPCTSTR lpszText, LPCTSTR lpszCaption = nullptr, UINT nType = MB_OK);
 
@@ -186,6 +197,7 @@ class CWnd : public CCmdTarget {
   afx_msg void OnSetFocus(CWnd* pOldWnd);
   afx_msg void OnKillFocus(CWnd* pNewWnd);
   afx_msg void OnSysCommand(UINT nID, LPARAM lParam);
+  afx_msg HCURSOR OnQueryDragIcon();
 
   DWORD m_nFlags;  // WF_*
   int m_nModalResult;

@@ -1,4 +1,4 @@
-// The wrapper objects of one thread's GDI handles (objects and device contexts): the permanent
+// The wrapper objects of one thread's GDI handles (objects and device contexts) and menus: the permanent
 // ones, attached by the program, and temporary ones that FromHandle makes for handles without
 // one. Temporaries let go of their handles before they are deleted (DeleteTempMap, idle time,
 // the thread's end): they never owned them.

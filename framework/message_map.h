@@ -130,6 +130,8 @@ DC* AfxDCFromMessage(WPARAM wParam) {
 #define ON_WM_KILLFOCUS() AFX_FOCUS_MESSAGE_(WM_KILLFOCUS, OnKillFocus)
 #define ON_WM_SYSCOMMAND() \
   AFX_WINDOW_MESSAGE_(WM_SYSCOMMAND, self->OnSysCommand(static_cast<UINT>(args.wParam), args.lParam);)
+#define ON_WM_QUERYDRAGICON() \
+  AFX_WINDOW_MESSAGE_(WM_QUERYDRAGICON, AFX_SET_RESULT_(reinterpret_cast<LRESULT>(self->OnQueryDragIcon())))
 
 // LRESULT memberFxn(WPARAM, LPARAM) for any window message.
 #define ON_MESSAGE(message, memberFxn) \

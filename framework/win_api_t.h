@@ -26,6 +26,11 @@ inline BOOL MoveFileT(const wchar_t* from, const wchar_t* to) { return MoveFileW
 inline BOOL DeleteFileT(const char* name) { return DeleteFileA(name); }
 inline BOOL DeleteFileT(const wchar_t* name) { return DeleteFileW(name); }
 
+inline DWORD GetFileAttributesT(const char* name) { return GetFileAttributesA(name); }
+inline DWORD GetFileAttributesT(const wchar_t* name) { return GetFileAttributesW(name); }
+inline BOOL SetFileAttributesT(const char* name, DWORD attributes) { return SetFileAttributesA(name, attributes); }
+inline BOOL SetFileAttributesT(const wchar_t* name, DWORD attributes) { return SetFileAttributesW(name, attributes); }
+
 inline DWORD GetFullPathNameT(const char* name, DWORD size, char* buffer) {
   return GetFullPathNameA(name, size, buffer, nullptr);
 }
@@ -39,6 +44,18 @@ inline HANDLE FindFirstFileT(const char* pattern, WIN32_FIND_DATAA* data) { retu
 inline HANDLE FindFirstFileT(const wchar_t* pattern, WIN32_FIND_DATAW* data) { return FindFirstFileW(pattern, data); }
 inline BOOL FindNextFileT(HANDLE find, WIN32_FIND_DATAA* data) { return FindNextFileA(find, data); }
 inline BOOL FindNextFileT(HANDLE find, WIN32_FIND_DATAW* data) { return FindNextFileW(find, data); }
+
+inline HMODULE GetModuleHandleT(const char* name) { return GetModuleHandleA(name); }
+inline HMODULE GetModuleHandleT(const wchar_t* name) { return GetModuleHandleW(name); }
+// FormatMessage with FORMAT_MESSAGE_ALLOCATE_BUFFER: *ppBuffer is the text, freed by LocalFree.
+inline DWORD FormatMessageAllocT(DWORD flags, LPCVOID source, DWORD id, char** ppBuffer) {
+  return FormatMessageA(flags | FORMAT_MESSAGE_ALLOCATE_BUFFER, source, id, 0, reinterpret_cast<LPSTR>(ppBuffer), 0,
+                        nullptr);
+}
+inline DWORD FormatMessageAllocT(DWORD flags, LPCVOID source, DWORD id, wchar_t** ppBuffer) {
+  return FormatMessageW(flags | FORMAT_MESSAGE_ALLOCATE_BUFFER, source, id, 0, reinterpret_cast<LPWSTR>(ppBuffer), 0,
+                        nullptr);
+}
 
 inline HANDLE CreateMutexT(LPSECURITY_ATTRIBUTES security, BOOL owned, const char* name) {
   return CreateMutexA(security, owned, name);

@@ -27,6 +27,14 @@ class ProcessWindows : public Target {
   bool press_key(WindowHandle hwnd, uint16_t key) override { return automation::press_key(hwnd, key); }
   bool close(WindowHandle hwnd) override { return automation::close(hwnd); }
   bool screenshot(WindowHandle hwnd, const std::string& png) override { return automation::screenshot(hwnd, png); }
+  // The window menu and the caption buttons.
+  MenuPick pick_system_menu(WindowHandle hwnd, const std::u16string& item) override {
+    return automation::pick_system_menu(hwnd, item);
+  }
+  bool system_command(WindowHandle hwnd, uint32_t command) override { return automation::system_command(hwnd, command); }
+  // List boxes.
+  std::optional<std::vector<ListItem>> list_items(WindowHandle hwnd) override { return automation::list_items(hwnd); }
+  bool select_item(WindowHandle hwnd, const std::u16string& text) override { return automation::select_item(hwnd, text); }
 };
 
 ProcessIdentity identity() {

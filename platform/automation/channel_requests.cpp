@@ -38,6 +38,22 @@ Reply done_or_refused(bool done, const std::string& what) {
   return done ? Reply::ok() : Reply::error(Failure::Refused, what);
 }
 
+// A list box's items, or the one of that text selected as a click would.
+Reply list_box_action(Target& target, const Fields& request, WindowHandle list, const std::string& name) {
+  std::optional<std::vector<ListItem>> items = target.list_items(list);
+  if (!items) return Reply::error(Failure::Refused, name + " is not a list box");
+  if (request[0] == "items") {
+    std::vector<Fields> records;
+    for (size_t i = 0; i < items->size(); ++i)
+      records.push_back({std::to_string(i), (*items)[i].text, (*items)[i].selected ? "1" : "0"});
+    return Reply::ok(std::move(records));
+  }
+  const std::string& wanted = request[3];
+  if (std::none_of(items->begin(), items->end(), [&](const ListItem& item) { return item.text == wanted; }))
+    return Reply::error(Failure::NotFound, name + " has no item '" + wanted + "'");
+  return done_or_refused(target.select_item(list, text::utf16(wanted)), name + " cannot be used (hidden or disabled)");
+}
+
 // Requests that act on a control named by its window and id.
 Reply control_action(Target& target, const Fields& request, WindowHandle hwnd) {
   auto id = parse_number(request[2]);
@@ -54,8 +70,22 @@ Reply control_action(Target& target, const Fields& request, WindowHandle hwnd) {
     if (!tip) return Reply::error(Failure::NotFound, "no tooltip shows for " + name);
     return Reply::ok({{text::utf8(*tip)}});
   }
+  if (request[0] == "items" || request[0] == "select") return list_box_action(target, request, control->hwnd, name);
   return done_or_refused(target.type_text(control->hwnd, text::utf16(request[3])),
                          name + " does not take text (disabled)");
+}
+
+// The window menu's item of that text, picked as a click would.
+Reply system_menu_pick(Target& target, WindowHandle hwnd, const std::string& item) {
+  switch (target.pick_system_menu(hwnd, text::utf16(item))) {
+    case MenuPick::picked: return Reply::ok();
+    case MenuPick::no_item:
+      return Reply::error(Failure::NotFound, window_name(hwnd) + " has no window menu item '" + item + "'");
+    case MenuPick::disabled:
+      return Reply::error(Failure::Refused, "the window menu item '" + item + "' of " + window_name(hwnd) + " is disabled");
+    case MenuPick::no_window: break;
+  }
+  return Reply::error(Failure::Refused, window_name(hwnd) + " is not a top-level window");
 }
 
 }  // namespace
@@ -71,7 +101,11 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
   }
 
   static const std::pair<const char*, size_t> kWindowVerbs[] = {{"owns", 0},  {"controls", 0}, {"type", 2}, {"click", 1},
-                                                                {"hover", 1}, {"tip", 1}, {"key", 1},   {"close", 0},    {"screenshot", 1}};
+                                                                {"hover", 1}, {"tip", 1}, {"key", 1},   {"close", 0},    {"screenshot", 1},
+                                                                // the window menu and the caption buttons
+                                                                {"sysmenu", 1}, {"minimize", 0}, {"restore", 0},
+                                                                // list boxes
+                                                                {"items", 1}, {"select", 2}};
   auto known = std::find_if(std::begin(kWindowVerbs), std::end(kWindowVerbs),
                             [&](const auto& v) { return verb == v.first; });
   if (known == std::end(kWindowVerbs)) return Reply::error(Failure::BadRequest, "unknown request '" + verb + "'");
@@ -85,13 +119,19 @@ Reply handle_request(Target& target, const ProcessIdentity& self, const Fields& 
     for (const WindowInfo& w : target.controls(*hwnd)) records.push_back(window_record(w));
     return Reply::ok(std::move(records));
   }
-  if (verb == "type" || verb == "click" || verb == "hover" || verb == "tip") return control_action(target, request, *hwnd);
+  if (verb == "type" || verb == "click" || verb == "hover" || verb == "tip" || verb == "items" || verb == "select")
+    return control_action(target, request, *hwnd);
   if (verb == "key") {
     auto key = parse_number(request[2]);
     if (!key || *key > 0xFF) return bad_request(request);
     return done_or_refused(target.press_key(*hwnd, uint16_t(*key)), window_name(*hwnd) + " takes no keys");
   }
   if (verb == "close") return done_or_refused(target.close(*hwnd), window_name(*hwnd) + " cannot be closed");
+  // The window menu and the caption buttons.
+  if (verb == "sysmenu") return system_menu_pick(target, *hwnd, request[2]);
+  if (verb == "minimize" || verb == "restore")
+    return done_or_refused(target.system_command(*hwnd, verb == "minimize" ? SC_MINIMIZE : SC_RESTORE),
+                           window_name(*hwnd) + " is not a top-level window");
   return done_or_refused(target.screenshot(*hwnd, request[2]),
                          "cannot save " + window_name(*hwnd) + " as " + request[2]);
 }

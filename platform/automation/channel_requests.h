@@ -7,6 +7,9 @@
 //   hover HWND ID                tip HWND ID             -> one record: the text of the tooltip
 //                                                           that shows for the control
 //   key HWND VK                  close HWND               screenshot HWND PNG_PATH
+//   sysmenu HWND TEXT            minimize HWND            restore HWND   (top-level windows)
+//   items HWND ID                -> a record per list box item: index, text, 1 or 0 (selected)
+//   select HWND ID TEXT             (the list box of that id in HWND)
 // HWND is hex, ID and VK decimal or 0x-hex.
 #pragma once
 
@@ -32,6 +35,12 @@ class Target {
   virtual bool press_key(WindowHandle hwnd, uint16_t virtual_key) = 0;
   virtual bool close(WindowHandle hwnd) = 0;
   virtual bool screenshot(WindowHandle hwnd, const std::string& png_path) = 0;
+  // The window menu and the caption buttons: sysmenu HWND TEXT, minimize HWND, restore HWND.
+  virtual MenuPick pick_system_menu(WindowHandle hwnd, const std::u16string& item) = 0;
+  virtual bool system_command(WindowHandle hwnd, uint32_t command) = 0;
+  // List boxes: items HWND ID, select HWND ID TEXT.
+  virtual std::optional<std::vector<ListItem>> list_items(WindowHandle hwnd) = 0;
+  virtual bool select_item(WindowHandle hwnd, const std::u16string& text) = 0;
 };
 
 struct ProcessIdentity {

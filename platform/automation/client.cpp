@@ -164,6 +164,28 @@ void DesktopClient::press_key(WindowHandle hwnd, uint16_t virtual_key) const {
 
 void DesktopClient::close(WindowHandle hwnd) const { act(hwnd, {"close", handle_text(hwnd)}); }
 
+// The window menu and the caption buttons.
+void DesktopClient::pick_system_menu(WindowHandle hwnd, const std::string& item) const {
+  act(hwnd, {"sysmenu", handle_text(hwnd), item});
+}
+void DesktopClient::minimize(WindowHandle hwnd) const { act(hwnd, {"minimize", handle_text(hwnd)}); }
+void DesktopClient::restore(WindowHandle hwnd) const { act(hwnd, {"restore", handle_text(hwnd)}); }
+
+// List boxes.
+std::vector<ListItem> DesktopClient::items(WindowHandle hwnd, uint32_t id) const {
+  Reply reply = act(hwnd, {"items", handle_text(hwnd), std::to_string(id)});
+  std::vector<ListItem> items;
+  for (const Fields& record : reply.records) {
+    if (record.size() != 3 || record[0] != std::to_string(items.size()))
+      throw AutomationError(Failure::Unreachable, "malformed list box item from the owner of " + handle_text(hwnd));
+    items.push_back({record[1], record[2] == "1"});
+  }
+  return items;
+}
+void DesktopClient::select(WindowHandle hwnd, uint32_t id, const std::string& utf8_text) const {
+  act(hwnd, {"select", handle_text(hwnd), std::to_string(id), utf8_text});
+}
+
 void DesktopClient::answer(WindowHandle hwnd, int button_id) const {
   Reply reply = request(owner_of(hwnd), {"click", handle_text(hwnd), std::to_string(button_id)});
   if (reply.failure == Failure::NotFound)

@@ -54,6 +54,15 @@ class DesktopClient {
   std::string hover(WindowHandle hwnd, uint32_t id, std::chrono::milliseconds limit) const;
   void press_key(WindowHandle hwnd, uint16_t virtual_key) const;
   void close(WindowHandle hwnd) const;
+  // The window menu and the caption buttons: picks the window menu's item of that text (UTF-8,
+  // without "&"); minimises or restores the window.
+  void pick_system_menu(WindowHandle hwnd, const std::string& item) const;
+  void minimize(WindowHandle hwnd) const;
+  void restore(WindowHandle hwnd) const;
+  // List boxes: the items of the list box of `id` in `hwnd`, and selecting its item of exactly
+  // that text (UTF-8) as a click would.
+  std::vector<ListItem> items(WindowHandle hwnd, uint32_t id) const;
+  void select(WindowHandle hwnd, uint32_t id, const std::string& utf8_text) const;
   // Clicks the button of `button_id` (IDOK, IDNO, ...) in a message box.
   void answer(WindowHandle hwnd, int button_id) const;
   // A host path, relative ones to this process's directory.

@@ -54,4 +54,23 @@ bool close(WindowHandle hwnd);
 // Paints the window and its children as they look now into a PNG file (a host path).
 bool screenshot(WindowHandle hwnd, const std::string& png_path);
 
+// The window menu and the caption buttons: picks the item of the window menu whose text, without
+// "&" and before a tab, is `item` (as a click on it would: WM_SYSCOMMAND with its command,
+// posted); posts WM_SYSCOMMAND `command` (SC_MINIMIZE, SC_RESTORE) as a caption button would.
+// Both for top-level windows only.
+enum class MenuPick { picked, no_window, no_item, disabled };
+MenuPick pick_system_menu(WindowHandle hwnd, const std::u16string& item);
+bool system_command(WindowHandle hwnd, uint32_t command);
+
+// List boxes: the items of one, in order (nothing for a window that is no list box); selecting
+// the first item of exactly `text` as a click on its row would (the list box takes the focus,
+// scrolls the item into view, and one with LBS_NOTIFY tells its parent LBN_SELCHANGE). False
+// for an unknown, hidden or disabled list box or one without that item.
+struct ListItem {
+  std::string text;  // UTF-8
+  bool selected = false;
+};
+std::optional<std::vector<ListItem>> list_items(WindowHandle hwnd);
+bool select_item(WindowHandle hwnd, const std::u16string& text);
+
 }  // namespace platform::automation

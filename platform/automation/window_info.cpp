@@ -3,6 +3,7 @@
 
 #include "kernel/text.h"
 #include "user/focus.h"
+#include "user/list_box.h"
 #include "user/window_class.h"
 #include "user/window_tree.h"
 
@@ -20,6 +21,12 @@ WindowInfo describe(const user::Window& w) {
   info.id = w.parent ? w.id : 0;
   info.class_name = text::utf8(w.window_class->name);
   info.text = text::utf8(w.text);
+  // A list box shows its selected item's text (or none).
+  if (user::list_box::is_list_box(w)) {
+    user::ListContents list = user::list_box::contents(w.hwnd);
+    bool chosen = list.selected >= 0 && size_t(list.selected) < list.items.size();
+    info.text = chosen ? text::utf8(list.items[size_t(list.selected)]) : "";
+  }
   info.style = w.style;
   info.exstyle = w.exstyle;
   info.x = w.rect.left;

@@ -111,6 +111,8 @@ void Canvas::text(const ScaledFont& font, int x, int y, std::u16string_view line
   cairo_set_font_face(cr_, font.file().cairo_face());
   cairo_set_font_size(cr_, font.pixels_per_em());
   cairo_show_glyphs(cr_, glyphs.data(), int(glyphs.size()));
+  // The underline runs one pixel below the baseline, the text's width long.
+  if (font.underline()) fill({x, y + font.baseline() + 1, font.width(line), 1}, c);
 }
 
 void Canvas::enter(const Rect& r) {

@@ -14,6 +14,7 @@ struct Font {
   int height_px = 13;
   int weight = 400;
   bool italic = false;
+  bool underline = false;
 };
 
 // The font of a dialog template: point size at 96 DPI (8 pt is a 13-pixel cell; Windows' -MulDiv(pt, 96, 72)).

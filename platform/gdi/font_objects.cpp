@@ -56,6 +56,7 @@ Font font_from_log(const LOGFONTW& log) {
   else font.height_px = int(std::lround(kDefaultEm * cell_per));
   font.weight = log.lfWeight > 0 ? int(log.lfWeight) : FW_NORMAL;
   font.italic = log.lfItalic != 0;
+  font.underline = log.lfUnderline != 0;
   return font;
 }
 
@@ -64,6 +65,7 @@ LOGFONTW log_from_font(const Font& font) {
   log.lfHeight = -LONG(std::lround(font.height_px / cell_per_em(font.face)));
   log.lfWeight = font.weight;
   log.lfItalic = font.italic;
+  log.lfUnderline = font.underline;
   log.lfCharSet = DEFAULT_CHARSET;
   std::copy_n(font.face.begin(), std::min<size_t>(font.face.size(), LF_FACESIZE - 1), log.lfFaceName);
   return log;
@@ -71,9 +73,9 @@ LOGFONTW log_from_font(const Font& font) {
 
 HFONT permanent_font(const Font& font) {
   static std::mutex mutex;
-  static auto* made = new std::map<std::tuple<std::u16string, int, int, bool>, HFONT>;
+  static auto* made = new std::map<std::tuple<std::u16string, int, int, bool, bool>, HFONT>;
   std::lock_guard g(mutex);
-  HFONT& handle = (*made)[{font.face, font.height_px, font.weight, font.italic}];
+  HFONT& handle = (*made)[{font.face, font.height_px, font.weight, font.italic, font.underline}];
   if (!handle) handle = add_font(log_from_font(font), font, true);
   return handle;
 }

@@ -37,7 +37,8 @@ double cell_per_em(std::u16string_view face) {
 ScaledFont::ScaledFont(const Font& font)
     : file_(&FontFile::stand_in(font.weight >= 600, font.italic)),
       ppem_(std::max(1, int(std::lround(font.height_px / cell_per_em(font.face))))),
-      cell_(std::max(1, font.height_px)) {
+      cell_(std::max(1, font.height_px)),
+      underline_(font.underline) {
   // The stand-in's own ascent and descent sit centred in the cell.
   double ascent = double(file_->ascender()) * ppem_ / file_->units_per_em();
   double descent = double(file_->descender()) * ppem_ / file_->units_per_em();

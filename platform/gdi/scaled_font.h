@@ -26,6 +26,7 @@ class ScaledFont {
   int pixels_per_em() const { return ppem_; }
   int cell_height() const { return cell_; }
   int baseline() const { return baseline_; }  // from the top of the cell
+  bool underline() const { return underline_; }
   FontFile& file() const { return *file_; }
 
   int advance(char32_t code_point) const;
@@ -39,6 +40,7 @@ class ScaledFont {
   int ppem_;
   int cell_;
   int baseline_;
+  bool underline_;
 };
 
 }  // namespace platform::gdi

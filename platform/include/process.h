@@ -1,5 +1,7 @@
-// The C runtime's thread functions.
+// The C runtime's thread functions, and system and _wsystem, which stdlib.h declares.
 #pragma once
+
+#include <stdlib.h>
 
 #include "minwindef.h"
 

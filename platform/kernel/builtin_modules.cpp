@@ -9,6 +9,7 @@ struct Module {
   const char16_t* name;
   std::vector<Export> exports;
   void (*on_load)();
+  std::vector<Message> messages;
 };
 
 std::vector<Module>& modules() {
@@ -36,8 +37,8 @@ const Builtin kernel32(u"kernel32", {{"FreeLibrary", entry(FreeLibrary)},
 
 }  // namespace
 
-Builtin::Builtin(const char16_t* name, std::vector<Export> exports, void (*on_load)()) {
-  modules().push_back({name, std::move(exports), on_load});
+Builtin::Builtin(const char16_t* name, std::vector<Export> exports, void (*on_load)(), std::vector<Message> messages) {
+  modules().push_back({name, std::move(exports), on_load, std::move(messages)});
 }
 
 HMODULE find(std::u16string_view name) {
@@ -62,6 +63,13 @@ FARPROC export_of(HMODULE module, std::string_view name) {
     for (const Export& e : m->exports)
       if (name == e.name) return e.function;
   return nullptr;
+}
+
+std::optional<std::u16string> message_of(HMODULE module, DWORD id) {
+  if (const Module* m = module_of(module))
+    for (const Message& message : m->messages)
+      if (message.id == id) return text::from_ansi(message.text) + u"\r\n";
+  return std::nullopt;
 }
 
 }  // namespace platform::modules

@@ -3,6 +3,8 @@
 // registers it before main from a static object: `const modules::Builtin dll(u"name", {...});`.
 #pragma once
 
+#include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,9 +24,17 @@ FARPROC entry(F* function) {
   return reinterpret_cast<FARPROC>(reinterpret_cast<void (*)()>(function));
 }
 
+// An entry of a module's message table, as FormatMessage with FORMAT_MESSAGE_FROM_HMODULE
+// finds it: the English text, without its closing CR LF.
+struct Message {
+  DWORD id;
+  const char* text;
+};
+
 struct Builtin {
   // `name` without ".dll"; `on_load` is what LoadLibrary of it brings along (window classes).
-  Builtin(const char16_t* name, std::vector<Export> exports, void (*on_load)() = nullptr);
+  Builtin(const char16_t* name, std::vector<Export> exports, void (*on_load)() = nullptr,
+          std::vector<Message> messages = {});
 };
 
 // The module a name stands for: case-insensitive, with or without ".dll", with or without a
@@ -35,5 +45,8 @@ HMODULE load(std::u16string_view name);
 bool is_builtin(HMODULE module);
 // An exported function of a built-in module, or null.
 FARPROC export_of(HMODULE module, std::string_view name);
+// The text of a message in a built-in module's table, ending in CR LF as the table keeps it;
+// nothing when the module or its table has no such message.
+std::optional<std::u16string> message_of(HMODULE module, DWORD id);
 
 }  // namespace platform::modules

@@ -1,5 +1,6 @@
 #include "kernel/child_environment.h"
 
+#include <strings.h>
 #include <unistd.h>
 
 #include "kernel/creator_protocol.h"
@@ -26,9 +27,25 @@ std::vector<std::string> block_entries(const void* block, bool unicode) {
   return entries;
 }
 
+// What Windows puts in every user's environment. A creator started from Linux has none of it, so
+// an inherited environment gets what it lacks; a block the creator gives is taken as it is.
+const char* const kMachineVariables[] = {"COMSPEC=C:\\Windows\\System32\\cmd.exe"};
+
+bool has_variable(const std::vector<std::string>& entries, std::string_view name) {
+  for (const std::string& entry : entries)
+    if (entry.size() > name.size() && strncasecmp(entry.c_str(), name.data(), name.size()) == 0 &&
+        entry[name.size()] == '=')
+      return true;
+  return false;
+}
+
 std::vector<std::string> own_entries() {
   std::vector<std::string> entries;
   for (char** e = environ; *e; ++e) entries.emplace_back(*e);
+  for (std::string_view variable : kMachineVariables) {
+    std::string_view name = variable.substr(0, variable.find('='));
+    if (!has_variable(entries, name)) entries.emplace_back(variable);
+  }
   return entries;
 }
 

@@ -1,6 +1,7 @@
 // Whole-file operations: MoveFile(Ex), CopyFile and DeleteFile, with the share modes of the
 // opens that other handles hold.
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <stdio.h>
 #include <unistd.h>
 
@@ -54,6 +55,9 @@ BOOL copy_contents(const files::Info& from_info, const std::filesystem::path& fr
     }
     if (error) break;
   }
+  // The host's execute bits make a program file a program: a copy of one must run like it.
+  struct stat source;
+  if (!error && fstat(in, &source) == 0) fchmod(out, source.st_mode & 07777);
   if (!error) {
     int64_t now = clock::now_ns();
     files::set_times(out, now, from_info.write_ns);

@@ -7,6 +7,7 @@
 
 #include <windows.h>
 
+#include "kernel/builtin_modules.h"
 #include "kernel/message_format.h"
 #include "kernel/system_messages.h"
 #include "kernel/text.h"
@@ -31,12 +32,15 @@ std::optional<std::u16string> definition(DWORD flags, LPCVOID source, DWORD id, 
       return fail(ERROR_INVALID_PARAMETER);
     return wide ? text::from_wide(static_cast<const WCHAR*>(source)) : text::from_ansi(static_cast<const char*>(source));
   }
-  if (!(flags & FORMAT_MESSAGE_FROM_SYSTEM)) {
-    // Only the system has a message table here.
+  // A module's table is searched before the system's; of the modules only the built-in DLLs
+  // carry tables here.
+  HMODULE module = static_cast<HMODULE>(const_cast<void*>(source));
+  bool from_module = (flags & FORMAT_MESSAGE_FROM_HMODULE) && modules::is_builtin(module);
+  if (!from_module && !(flags & FORMAT_MESSAGE_FROM_SYSTEM))
     return fail(flags & FORMAT_MESSAGE_FROM_HMODULE ? ERROR_RESOURCE_TYPE_NOT_FOUND : ERROR_INVALID_PARAMETER);
-  }
   if (!speaks(language)) return fail(ERROR_MUI_FILE_NOT_FOUND);
-  std::optional<std::u16string> text = messages::system_text(id);
+  std::optional<std::u16string> text = from_module ? modules::message_of(module, id) : std::nullopt;
+  if (!text && (flags & FORMAT_MESSAGE_FROM_SYSTEM)) text = messages::system_text(id);
   if (!text) return fail(ERROR_MR_MID_NOT_FOUND);
   return text;
 }

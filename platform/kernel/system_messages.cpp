@@ -138,6 +138,8 @@ constexpr Message kMessages[] = {
     {ERROR_NOT_FOUND, "Element not found."},
     {ERROR_DUP_DOMAINNAME, "The workgroup or domain name is already in use by another computer on the network."},
     {ERROR_INVALID_WINDOW_HANDLE, "Invalid window handle."},
+    {ERROR_INVALID_MENU_HANDLE, "Invalid menu handle."},
+    {ERROR_INVALID_CURSOR_HANDLE, "Invalid cursor handle."},
     {ERROR_INVALID_HOOK_HANDLE, "Invalid hook handle."},
     {ERROR_TLW_WITH_WSCHILD, "Cannot create a top-level child window."},
     {ERROR_CANNOT_FIND_WND_CLASS, "Cannot find window class."},

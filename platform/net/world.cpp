@@ -5,6 +5,7 @@
 
 #include "kernel/machine.h"
 #include "kernel/text.h"
+#include "net/address.h"
 
 namespace platform::net {
 namespace {
@@ -56,12 +57,22 @@ std::vector<Router> routers() {
   return result;
 }
 
-std::vector<Host> hosts() {
+std::vector<Host> host_entries() {
   std::vector<Host> result;
   {
     Statement s("SELECT name, address FROM net_hosts ORDER BY rowid");
     while (s.step()) result.push_back({s.column_text(0), address_column(s, 1)});
   }
+  for (Host& host : result) {
+    Statement s("SELECT port, local_port FROM net_host_ports WHERE host = ? ORDER BY port");
+    s.bind(1, host.name);
+    while (s.step()) host.ports.push_back({uint16_t(s.column_int(0)), uint16_t(s.column_int(1))});
+  }
+  return result;
+}
+
+std::vector<Host> hosts() {
+  std::vector<Host> result = host_entries();
   for (const VpnServer& server : vpn_servers()) {
     bool named = std::any_of(result.begin(), result.end(), [&](const Host& h) { return same_name(h.name, server.host); });
     if (!named) result.push_back({server.host, server.address});
@@ -101,6 +112,17 @@ std::vector<Link> links() {
 std::optional<uint32_t> resolve(std::string_view name) {
   for (const Host& host : hosts())
     if (same_name(host.name, name)) return host.address ? std::optional<uint32_t>(host.address) : std::nullopt;
+  return std::nullopt;
+}
+
+std::optional<uint16_t> local_port(std::string_view host, uint16_t port) {
+  std::optional<uint32_t> address = parse_dotted(host);
+  for (const Host& entry : host_entries()) {
+    bool named = address ? entry.address == *address : same_name(entry.name, host);
+    if (!named) continue;
+    for (const PortMapping& mapping : entry.ports)
+      if (mapping.port == port) return mapping.local;
+  }
   return std::nullopt;
 }
 

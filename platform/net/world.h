@@ -28,9 +28,16 @@ struct Router {  // routers on the local networks, default gateways included
   bool up;
 };
 
+// A port of a host that a server on this computer answers: connections to `port` of the host
+// reach 127.0.0.1:`local`. Nothing else of a host is reachable, so no connection leaves the machine.
+struct PortMapping {
+  uint16_t port, local;
+};
+
 struct Host {  // name resolution; names compare case-insensitively
   std::string name;
   uint32_t address;  // 0: a known name without an address
+  std::vector<PortMapping> ports = {};
 };
 
 struct Account {
@@ -62,6 +69,8 @@ bool same_name(std::string_view a, std::string_view b);
 
 std::vector<Adapter> adapters();
 std::vector<Router> routers();
+// The host entries of the world, with their ports.
+std::vector<Host> host_entries();
 // The host names, then the VPN servers' names that no host entry names.
 std::vector<Host> hosts();
 std::vector<VpnServer> vpn_servers();
@@ -69,6 +78,9 @@ std::optional<VpnServer> vpn_server_at(uint32_t address);
 std::vector<Link> links();
 // Host names, then VPN server host names; nothing for an unknown name or one without an address.
 std::optional<uint32_t> resolve(std::string_view name);
+// The local port that a connection to `port` of `host` reaches; nothing when the world maps no
+// such port. `host` is a host's name or, in dotted form, the address of a host entry.
+std::optional<uint16_t> local_port(std::string_view host, uint16_t port);
 // Counts one accepted dial against an account that has a limit.
 void count_dial(const std::string& server, const std::string& user);
 

@@ -21,6 +21,7 @@ class Words {
     if (done()) fail(what + " is missing");
     return words_[pos_++];
   }
+  std::string_view peek() const { return done() ? std::string_view() : std::string_view(words_[pos_]); }
   bool take(std::string_view word) {
     if (done() || words_[pos_] != word) return false;
     ++pos_;
@@ -185,16 +186,32 @@ void router_statement(World& world, Words& in) {
   world.routers.push_back({address, up});
 }
 
+// "port P LOCALPORT" maps the host's port P to 127.0.0.1:LOCALPORT; "port P none" removes it.
+void port_words(Words& in, Host& host) {
+  uint16_t port = uint16_t(in.number("the port", 1, 65535));
+  std::erase_if(host.ports, [&](const PortMapping& m) { return m.port == port; });
+  if (in.take("none")) return;
+  host.ports.push_back({port, uint16_t(in.number("the local port", 1, 65535))});
+  std::sort(host.ports.begin(), host.ports.end(), [](const PortMapping& a, const PortMapping& b) { return a.port < b.port; });
+}
+
+// A bare "host NAME" is a known name without an address; with ports given alone, an existing
+// host keeps its address.
 void host_statement(World& world, Words& in) {
   std::string name = in.next("the host's name");
   if (parse_dotted(name)) in.fail("a host's name cannot be an address");
-  uint32_t address = 0;
-  if (!in.done() && !in.take("none")) address = in.address("the host's address");
-  if (!in.done()) in.unexpected();
-  if (Host* existing = find(world.hosts, [&](const Host& h) { return same_name(h.name, name); }))
-    existing->address = address;
+  Host* existing = find(world.hosts, [&](const Host& h) { return same_name(h.name, name); });
+  Host draft = existing ? *existing : Host{name, 0};
+  bool ports_only = !in.done() && in.peek() == "port";
+  if (!ports_only) draft.address = in.done() || in.take("none") ? 0 : in.address("the host's address");
+  while (!in.done()) {
+    if (!in.take("port")) in.unexpected();
+    port_words(in, draft);
+  }
+  if (existing)
+    *existing = draft;
   else
-    world.hosts.push_back({name, address});
+    world.hosts.push_back(draft);
 }
 
 void client_range(Words& in, VpnServer& server) {

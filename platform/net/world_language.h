@@ -4,7 +4,7 @@
 //   adapter NAME [index N] [address A] [mask M] [gateway A[,A...]|none] [mac XX-XX-XX-XX-XX-XX]
 //                [metric N] [description TEXT]
 //   router A [up|down]
-//   host NAME [A|none]
+//   host NAME [A|none] [port P LOCALPORT|port P none]...
 //   vpn NAME [address A] [client A|A-B] [tunnel A] [dial MS] [psk KEY|none] [up|down] [echo on|off]
 //   account SERVER USER PASSWORD
 //   link HOP DESTINATION [delay MS] [loss PERCENT] [lost|ok]

@@ -42,7 +42,7 @@ void write_vpn_servers(const std::vector<VpnServer>& servers) {
 void write_world(const World& world) {
   machine::exec(
       "DELETE FROM net_adapters; DELETE FROM net_routers; DELETE FROM net_hosts; DELETE FROM net_accounts;"
-      " DELETE FROM net_vpn_servers; DELETE FROM net_links;");
+      " DELETE FROM net_vpn_servers; DELETE FROM net_links; DELETE FROM net_host_ports;");
   write_adapters(world.adapters);
   for (const Router& r : world.routers) {
     Statement s("INSERT INTO net_routers(address, up) VALUES(?, ?)");
@@ -51,6 +51,10 @@ void write_world(const World& world) {
   for (const Host& h : world.hosts) {
     Statement s("INSERT INTO net_hosts(name, address) VALUES(?, ?)");
     s.bind(1, h.name).bind(2, h.address).step();
+    for (const PortMapping& mapping : h.ports) {
+      Statement p("INSERT INTO net_host_ports(host, port, local_port) VALUES(?, ?, ?)");
+      p.bind(1, h.name).bind(2, mapping.port).bind(3, mapping.local).step();
+    }
   }
   write_vpn_servers(world.vpn_servers);
   for (const Link& l : world.links) {
@@ -66,8 +70,7 @@ World load_world() {
   World world;
   world.adapters = adapters();
   world.routers = routers();
-  Statement s("SELECT name, address FROM net_hosts ORDER BY rowid");
-  while (s.step()) world.hosts.push_back({s.column_text(0), uint32_t(s.column_int(1))});
+  world.hosts = host_entries();
   world.vpn_servers = vpn_servers();
   world.links = links();
   world.remote_access = remote_access_running();

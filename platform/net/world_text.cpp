@@ -101,7 +101,11 @@ std::string format_world(const World& world) {
              (account.dials ? " dials " + std::to_string(*account.dials) : "") + "\n";
   }
   out += "\n# Host names\n";
-  for (const Host& h : world.hosts) out += "host " + quoted(h.name) + " " + (h.address ? dotted(h.address) : "none") + "\n";
+  for (const Host& h : world.hosts) {
+    out += "host " + quoted(h.name) + " " + (h.address ? dotted(h.address) : "none");
+    for (const PortMapping& mapping : h.ports) out += " port " + std::to_string(mapping.port) + " " + std::to_string(mapping.local);
+    out += "\n";
+  }
   out += "\n# Links: next hop, destination, round trip\n";
   for (const Link& l : world.links) {
     std::string name = destination_name(world, l.destination);

@@ -1,12 +1,17 @@
 // SHFileOperation: copy, move, delete and rename of the double-NUL lists, without dialogs (the
-// machine has no one to answer them), so confirmations are taken as given.
+// machine has no one to answer them), so confirmations are taken as given. Unless FOF_SILENT, a
+// progress window shows while the items are handled.
 #include <shellapi.h>
 
 #include <algorithm>
+#include <functional>
+#include <memory>
+#include <optional>
 #include <vector>
 
 #include "kernel/paths.h"
 #include "kernel/text.h"
+#include "shell/progress_window.h"
 
 namespace {
 
@@ -88,9 +93,52 @@ DWORD move_tree(const std::u16string& from, const std::u16string& to) {
   return remove_tree(from);
 }
 
-int transfer(UINT func, const std::vector<std::u16string>& sources, const std::vector<std::u16string>& targets,
-             bool multiple_targets, bool wildcards) {
+// What the caller asked for, in 16-bit characters.
+struct Request {
+  HWND owner = nullptr;
+  UINT func = 0;
+  std::u16string from, to;
+  FILEOP_FLAGS flags = 0;
+  std::optional<std::u16string> title;
+};
+
+// The shell's own title of the progress window, for callers that give none.
+std::u16string default_title(UINT func) {
+  switch (func) {
+    case FO_MOVE: return u"Moving...";
+    case FO_COPY: return u"Copying...";
+    case FO_DELETE: return u"Deleting...";
+    default: return u"Renaming...";
+  }
+}
+
+// Runs the items of an operation one by one, each shown in the progress window when there is one.
+class Progress {
+ public:
+  Progress(const Request& request, size_t items) {
+    if (request.flags & FOF_SILENT) return;
+    bool simple = request.flags & FOF_SIMPLEPROGRESS;
+    std::u16string title = simple && request.title ? *request.title : default_title(request.func);
+    window_ = std::make_unique<platform::shell::ProgressWindow>(request.owner, title, !simple, items);
+  }
+
+  DWORD run(const std::u16string& name, const std::function<DWORD()>& work) {
+    if (window_) window_->begin_item(name);
+    DWORD error = work();
+    if (window_ && !error) window_->end_item();
+    return error;
+  }
+
+ private:
+  std::unique_ptr<platform::shell::ProgressWindow> window_;
+};
+
+int transfer(const Request& request, const std::vector<std::u16string>& sources, bool wildcards) {
+  UINT func = request.func;
+  std::vector<std::u16string> targets = list_of(request.to);
+  bool multiple_targets = request.flags & FOF_MULTIDESTFILES;
   if (targets.empty()) return ERROR_INVALID_PARAMETER;
+  Progress progress(request, sources.size());
   for (size_t i = 0; i < sources.size(); ++i) {
     std::u16string target = multiple_targets ? targets[std::min(i, targets.size() - 1)] : targets[0];
     bool into_folder = !multiple_targets && (is_folder(target) || sources.size() > 1 || wildcards);
@@ -99,58 +147,80 @@ int transfer(UINT func, const std::vector<std::u16string>& sources, const std::v
       target += u"\\" + leaf(sources[i]);
     }
     if (platform::text::iequals(target, sources[i])) return kSameFile;
-    DWORD error = func == FO_COPY ? copy_tree(sources[i], target) : move_tree(sources[i], target);
+    DWORD error = progress.run(sources[i], [&] {
+      return func == FO_COPY ? copy_tree(sources[i], target) : move_tree(sources[i], target);
+    });
     if (error) return error;
   }
   return 0;
 }
 
-int operate(UINT func, const std::u16string& from, const std::u16string& to, FILEOP_FLAGS flags) {
+// A rename's new name without a folder stays in the source's folder.
+std::optional<std::u16string> rename_target(const std::u16string& source, const std::u16string& to) {
+  std::u16string name = to.substr(0, to.find(u'\0'));
+  if (name.empty()) return std::nullopt;
+  return name.find_first_of(u"\\/:") == std::u16string::npos ? parent(source) + u"\\" + name
+                                                               : platform::paths::full(name);
+}
+
+int operate(const Request& request) {
+  UINT func = request.func;
   if (func < FO_MOVE || func > FO_RENAME) return ERROR_INVALID_PARAMETER;
   std::vector<std::u16string> sources;
   bool wildcards = false;
-  for (const auto& source : list_of(from)) {
+  for (const auto& source : list_of(request.from)) {
     wildcards |= leaf(source).find_first_of(u"*?") != std::u16string::npos;
     std::vector<std::u16string> names = expand(source);
     if (names.empty() && !wildcards) return ERROR_FILE_NOT_FOUND;
-    if ((flags & FOF_FILESONLY) && wildcards)
+    if ((request.flags & FOF_FILESONLY) && wildcards)
       std::erase_if(names, [](const std::u16string& name) { return is_folder(name); });
     sources.insert(sources.end(), names.begin(), names.end());
   }
   if (sources.empty()) return wildcards ? 0 : ERROR_FILE_NOT_FOUND;
   if (func == FO_DELETE) {
+    Progress progress(request, sources.size());
     for (const auto& source : sources)
-      if (DWORD error = remove_tree(source)) return error;
+      if (DWORD error = progress.run(source, [&] { return remove_tree(source); })) return error;
     return 0;
   }
-  // A rename's new name without a folder stays in the source's folder.
   if (func == FO_RENAME) {
-    std::u16string name = to.substr(0, to.find(u'\0'));
-    if (sources.size() != 1 || name.empty()) return ERROR_INVALID_PARAMETER;
-    std::u16string target = name.find_first_of(u"\\/:") == std::u16string::npos
-                                ? parent(sources[0]) + u"\\" + name
-                                : platform::paths::full(name);
-    if (platform::text::iequals(target, sources[0])) return kSameFile;
-    return MoveFileExW(wide(sources[0]), wide(target), 0) ? 0 : static_cast<int>(GetLastError());
+    std::optional<std::u16string> target = sources.size() == 1 ? rename_target(sources[0], request.to) : std::nullopt;
+    if (!target) return ERROR_INVALID_PARAMETER;
+    if (platform::text::iequals(*target, sources[0])) return kSameFile;
+    // An existing file of the new name stays: a rename never replaces one.
+    return Progress(request, 1).run(sources[0], [&] {
+      return MoveFileExW(wide(sources[0]), wide(*target), 0) ? 0 : GetLastError();
+    });
   }
-  return transfer(func, sources, list_of(to), (flags & FOF_MULTIDESTFILES) != 0, wildcards);
+  return transfer(request, sources, wildcards);
+}
+
+template <typename Op, typename C>
+int run_request(Op* op, std::u16string (*convert)(const C*, size_t)) {
+  if (!op || !op->pFrom) return ERROR_INVALID_PARAMETER;
+  op->fAnyOperationsAborted = FALSE;
+  Request request;
+  request.owner = op->hwnd;
+  request.func = op->wFunc;
+  request.from = double_null(op->pFrom, convert);
+  request.to = double_null(op->pTo, convert);
+  request.flags = op->fFlags;
+  if (op->lpszProgressTitle) {
+    const C* title = op->lpszProgressTitle;
+    size_t n = 0;
+    while (title[n]) ++n;
+    request.title = convert(title, n);
+  }
+  return operate(request);
 }
 
 }  // namespace
 
 extern "C" {
 
-int WINAPI SHFileOperationW(LPSHFILEOPSTRUCTW op) {
-  if (!op || !op->pFrom) return ERROR_INVALID_PARAMETER;
-  op->fAnyOperationsAborted = FALSE;
-  return operate(op->wFunc, double_null(op->pFrom, from_wide_n), double_null(op->pTo, from_wide_n), op->fFlags);
-}
+int WINAPI SHFileOperationW(LPSHFILEOPSTRUCTW op) { return run_request(op, from_wide_n); }
 
-int WINAPI SHFileOperationA(LPSHFILEOPSTRUCTA op) {
-  if (!op || !op->pFrom) return ERROR_INVALID_PARAMETER;
-  op->fAnyOperationsAborted = FALSE;
-  return operate(op->wFunc, double_null(op->pFrom, from_ansi_n), double_null(op->pTo, from_ansi_n), op->fFlags);
-}
+int WINAPI SHFileOperationA(LPSHFILEOPSTRUCTA op) { return run_request(op, from_ansi_n); }
 
 }  // extern "C"
 

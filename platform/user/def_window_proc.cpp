@@ -5,12 +5,36 @@
 #include "user/default_painting.h"
 #include "user/deliver.h"
 #include "user/mouse.h"
+#include "user/paint_geometry.h"
+#include "user/window_class.h"
 #include "user/update_region.h"
 
 namespace {
 
 using namespace platform;
 using namespace platform::user;
+
+// The window menu's commands that the window manager carries out; others are left alone.
+LRESULT system_command(const Window& w, UINT command) {
+  switch (command) {
+    case SC_CLOSE: send(w.hwnd, WM_CLOSE, 0, 0); break;
+    case SC_MINIMIZE: ShowWindow(w.hwnd, SW_MINIMIZE); break;
+    case SC_RESTORE: ShowWindow(w.hwnd, SW_RESTORE); break;
+    default: break;
+  }
+  return 0;
+}
+
+// WM_SETICON keeps the icon and gives the one it replaces; ICON_SMALL2 asks for the small icon
+// or, when there is none, the big one.
+HICON window_icon(Window& w, UINT msg, WPARAM which, HICON icon) {
+  HICON& slot = which == ICON_BIG ? w.big_icon : w.small_icon;
+  if (msg == WM_GETICON) return which == ICON_SMALL2 && !w.small_icon ? w.big_icon : slot;
+  HICON before = slot;
+  slot = icon;
+  if ((w.style & WS_CAPTION) == WS_CAPTION) paint::invalidate_frame(w);  // the caption shows it
+  return before;
+}
 
 LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
   switch (msg) {
@@ -57,8 +81,17 @@ LRESULT default_handling(Window& w, UINT msg, WPARAM wp, LPARAM lp) {
       DestroyWindow(w.hwnd);
       return 0;
     case WM_SYSCOMMAND:
-      if ((wp & 0xFFF0) == SC_CLOSE) send(w.hwnd, WM_CLOSE, 0, 0);
-      return 0;
+      return system_command(w, UINT(wp & 0xFFF0));
+    case WM_SETICON:
+    case WM_GETICON:
+      return LRESULT(window_icon(w, msg, wp, reinterpret_cast<HICON>(lp)));
+    case WM_QUERYDRAGICON:
+      return LRESULT(w.window_class->icon);
+    case WM_ICONERASEBKGND: {
+      RECT client = paint::rect_of(paint::client_area(w));
+      FillRect(reinterpret_cast<HDC>(wp), &client, GetSysColorBrush(COLOR_DESKTOP));
+      return TRUE;
+    }
     default:
       return 0;
   }

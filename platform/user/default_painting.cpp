@@ -20,6 +20,7 @@ bool is_class(const Window& w, std::u16string_view name) { return text::iequals(
 // ask too, though they paint with the system's colours whatever the answer.
 UINT color_message(const Window& w) {
   if (is_class(w, u"Static")) return WM_CTLCOLORSTATIC;
+  if (is_class(w, u"ListBox")) return WM_CTLCOLORLISTBOX;
   if (is_class(w, u"Edit"))
     return (w.style & (ES_READONLY | WS_DISABLED)) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
   if (is_class(w, u"Button")) {

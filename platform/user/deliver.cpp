@@ -9,6 +9,7 @@
 #include "kernel/thread.h"
 #include "kernel/wait.h"
 #include "user/converted_create.h"
+#include "user/list_box_text.h"
 #include "user/message_queue.h"
 
 namespace platform::user {
@@ -71,6 +72,7 @@ LRESULT wide_caller_to_ansi(WNDPROC proc, HWND hwnd, UINT msg, WPARAM wp, LPARAM
 LRESULT call_proc(WNDPROC proc, bool proc_unicode, HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, bool caller_unicode) {
   if (!proc) return 0;
   if (proc_unicode == caller_unicode) return proc(hwnd, msg, wp, lp);
+  if (carries_list_box_text(hwnd, msg)) return call_with_list_box_text(proc, caller_unicode, hwnd, msg, wp, lp);
   return caller_unicode ? wide_caller_to_ansi(proc, hwnd, msg, wp, lp) : ansi_caller_to_wide(proc, hwnd, msg, wp, lp);
 }
 

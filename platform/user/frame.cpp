@@ -3,6 +3,7 @@
 namespace platform::user::frame {
 
 RECT insets(DWORD style, DWORD exstyle) {
+  if (style & WS_MINIMIZE) return RECT{0, 0, 0, 0};  // the iconic square is all client area
   int side = 0;
   if (style & WS_THICKFRAME) side = kSizingFrame;
   else if ((style & WS_CAPTION) == WS_CAPTION || (style & WS_DLGFRAME) || (exstyle & WS_EX_DLGMODALFRAME))

@@ -51,7 +51,7 @@ void place(Window& w, const RECT& rect) {
     }
     send(w.hwnd, WM_MOVE, 0, MAKELONG(o.x, o.y));
   }
-  if (sized) send(w.hwnd, WM_SIZE, 0, MAKELONG(client.right - client.left, client.bottom - client.top));
+  if (sized) send(w.hwnd, WM_SIZE, (w.style & WS_MINIMIZE) ? SIZE_MINIMIZED : SIZE_RESTORED, MAKELONG(client.right - client.left, client.bottom - client.top));
 }
 
 }  // namespace platform::user::geometry

@@ -6,6 +6,7 @@
 
 #include "gdi/dib.h"
 #include "kernel/text.h"
+#include "user/icons.h"
 
 using namespace platform;
 
@@ -49,10 +50,13 @@ HBITMAP WINAPI LoadBitmapA(HINSTANCE hInstance, LPCSTR lpBitmapName) {
   return LoadBitmapW(hInstance, text::wide(name));
 }
 
-HANDLE WINAPI LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int, int, UINT fuLoad) {
+// An icon of 0 x 0 is the group's first image at its size, unless LR_DEFAULTSIZE asks for
+// SM_CXICON x SM_CYICON.
+HANDLE WINAPI LoadImageW(HINSTANCE hInst, LPCWSTR name, UINT type, int cx, int cy, UINT fuLoad) {
+  int standard = (fuLoad & LR_DEFAULTSIZE) ? GetSystemMetrics(SM_CXICON) : 0;
   switch (type) {
     case IMAGE_BITMAP: return (fuLoad & LR_LOADFROMFILE) ? bitmap_file(name) : bitmap_resource(hInst, name);
-    case IMAGE_ICON: return LoadIconW(hInst, name);
+    case IMAGE_ICON: return user::icons::load(hInst, name, cx ? cx : standard, cy ? cy : standard, fuLoad & LR_SHARED);
     case IMAGE_CURSOR: return LoadCursorW(hInst, name);
     default:
       SetLastError(ERROR_INVALID_PARAMETER);

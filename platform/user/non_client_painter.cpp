@@ -3,6 +3,7 @@
 // windows out with, so the client area painted here is the one the controls sit in.
 #include <windows.h>
 
+#include "gdi/icon_image.h"
 #include "gdi/label.h"
 #include "user/painters.h"
 #include "user/frame.h"
@@ -16,6 +17,7 @@ namespace frame = user::frame;
 
 constexpr int kCloseBoxWidth = 16;  // SM_CXSIZE - 2
 constexpr int kCloseBoxHeight = 14;  // SM_CYSIZE - 4
+constexpr int kSmallIcon = 16;       // SM_CXSMICON
 
 // Frame thickness without the edges.
 int frame_width(uint32_t style, uint32_t exstyle) {
@@ -49,9 +51,15 @@ void paint_caption(Canvas& canvas, const Node& node, const Rect& bar) {
     paint_close_box(canvas, close);
     text_right = close.x - 2;
   }
+  int text_left = bar.x + 4;
+  if (node.picture) {
+    Rect icon{bar.x + 2, bar.y + (bar.cy - kSmallIcon) / 2, kSmallIcon, kSmallIcon};
+    paint_icon(canvas, *node.picture, icon);
+    text_left = icon.right() + 3;
+  }
   Font font = message_font();
   font.weight = 700;
-  Rect text{bar.x + 4, bar.y, text_right - bar.x - 4, bar.cy};
+  Rect text{text_left, bar.y, text_right - text_left, bar.cy};
   canvas.clip(text);
   LabelLayout layout{Align::left, true, false, false};
   paint_label(canvas, font, text, node.text, layout, true, colors::kCaptionText);
@@ -61,6 +69,7 @@ void paint_caption(Canvas& canvas, const Node& node, const Rect& bar) {
 }  // namespace
 
 Rect paint_non_client(Canvas& canvas, const Node& node, const Rect& window) {
+  if (node.style & WS_MINIMIZE) return window;  // the iconic square has no frame
   int width = frame_width(node.style, node.exstyle);
   paint_frame(canvas, window, width);
   Rect inside = window.inset(width);

@@ -5,6 +5,7 @@
 #include "user/deliver.h"
 #include "user/paint_geometry.h"
 #include "user/update_region.h"
+#include "user/window_class.h"
 #include "user/window_dc.h"
 
 using namespace platform;
@@ -47,7 +48,9 @@ HDC WINAPI BeginPaint(HWND hWnd, LPPAINTSTRUCT lpPaint) {
   *lpPaint = PAINTSTRUCT{};
   lpPaint->hdc = paint::window_dc(*w, false, &region);
   lpPaint->rcPaint = paint::rect_of(region.bounds());
-  lpPaint->fErase = erase && !send(hWnd, WM_ERASEBKGND, WPARAM(lpPaint->hdc), 0);
+  // A minimised window of a class with an icon erases the icon's background instead.
+  UINT erase_msg = (w->style & WS_MINIMIZE) && w->window_class->icon ? WM_ICONERASEBKGND : WM_ERASEBKGND;
+  lpPaint->fErase = erase && !send(hWnd, erase_msg, WPARAM(lpPaint->hdc), 0);
   return lpPaint->hdc;
 }
 

@@ -10,6 +10,7 @@ namespace platform::user {
 void paint_button(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 void paint_edit(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 void paint_static(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
+void paint_list_box(gdi::Canvas& canvas, const Node& node, const gdi::Rect& client);
 
 // Border, dialog frame, caption and edges of a window at `window`; gives its client area.
 gdi::Rect paint_non_client(gdi::Canvas& canvas, const Node& node, const gdi::Rect& window);

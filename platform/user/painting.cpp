@@ -12,7 +12,8 @@ namespace {
 
 std::vector<std::pair<std::u16string, Painter>>& class_painters() {
   static std::vector<std::pair<std::u16string, Painter>> painters{
-      {u"Button", paint_button}, {u"Edit", paint_edit}, {u"Static", paint_static}};
+      {u"Button", paint_button}, {u"Edit", paint_edit}, {u"Static", paint_static},
+      {u"ListBox", paint_list_box}};
   return painters;
 }
 

@@ -10,7 +10,9 @@
 
 #include "gdi/canvas.h"
 #include "gdi/font.h"
+#include "gdi/icon_image.h"
 #include "gdi/surface.h"
+#include "user/list_contents.h"
 
 namespace platform::user {
 
@@ -25,10 +27,13 @@ struct Node {
   bool focused = false;
   bool default_button = false;       // drawn with the thick frame of the default push button
   uint16_t icon = 0;                 // SS_ICON statics: IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK
+  // SS_ICON statics: an icon from resources; captions: the window's small (or big) icon.
+  std::shared_ptr<const gdi::IconImage> picture;
   std::shared_ptr<gdi::Surface> image;  // SS_BITMAP statics: the bitmap's pixels
   char16_t password_char = 0;        // edit controls with ES_PASSWORD
   uint32_t check = 0;                // check boxes and radio buttons: BST_CHECKED, BST_INDETERMINATE
   int range_low = 0, range_high = 0, position = 0;  // progress bars
+  ListContents list;                 // list boxes
   // What the parent's WM_CTLCOLOR answer asked for: the background brush's colour (none for a
   // hollow brush) and the text colour it left in the DC.
   std::optional<gdi::Color> background;

@@ -3,7 +3,10 @@
 // WM_CTLCOLORSTATIC with.
 #include <windows.h>
 
+#include <optional>
+
 #include "user/controls.h"
+#include "user/icons.h"
 #include "user/update_region.h"
 #include "user/window.h"
 
@@ -14,18 +17,31 @@ struct StaticState : ControlState {
   HANDLE image = nullptr;
 };
 
-// A bitmap static takes the bitmap's size, unless it centres the bitmap in its own.
-void fit_to_bitmap(const Window& w, HANDLE image) {
-  if ((w.style & SS_TYPEMASK) != SS_BITMAP || (w.style & (SS_CENTERIMAGE | SS_REALSIZECONTROL))) return;
+// The size an image shows at: a bitmap's own, an icon's as loaded (the standard ones 32 x 32).
+std::optional<SIZE> image_size(const Window& w, HANDLE image) {
+  if ((w.style & SS_TYPEMASK) == SS_ICON) {
+    auto icon = static_cast<HICON>(image);
+    if (auto loaded = icons::find(icon)) return loaded->size;
+    if (icons::standard_id(icon)) return SIZE{GetSystemMetrics(SM_CXICON), GetSystemMetrics(SM_CYICON)};
+    return std::nullopt;
+  }
   BITMAP bm;
-  if (GetObjectW(image, sizeof bm, &bm) != sizeof bm) return;
-  SetWindowPos(w.hwnd, nullptr, 0, 0, bm.bmWidth, bm.bmHeight, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+  if (GetObjectW(image, sizeof bm, &bm) != sizeof bm) return std::nullopt;
+  return SIZE{bm.bmWidth, bm.bmHeight};
+}
+
+// A bitmap or icon static takes its image's size, unless it centres the image in its own.
+void fit_to_image(const Window& w, HANDLE image) {
+  DWORD type = w.style & SS_TYPEMASK;
+  if ((type != SS_BITMAP && type != SS_ICON) || (w.style & (SS_CENTERIMAGE | SS_REALSIZECONTROL))) return;
+  if (std::optional<SIZE> size = image_size(w, image))
+    SetWindowPos(w.hwnd, nullptr, 0, 0, size->cx, size->cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 HANDLE set_image(Window& w, StaticState& s, HANDLE image) {
   HANDLE before = s.image;
   s.image = image;
-  fit_to_bitmap(w, image);
+  fit_to_image(w, image);
   paint::invalidate_control(w);
   return before;
 }

@@ -2,6 +2,7 @@
 // rectangles, frames and etched lines.
 #include <windows.h>
 
+#include "gdi/icon_image.h"
 #include "gdi/label.h"
 #include "gdi/standard_icons.h"
 #include "gdi/surface.h"
@@ -29,9 +30,10 @@ Rect image_box(const Node& node, const Rect& client, int cx, int cy) {
   return {centred ? (client.cx - cx) / 2 : 0, centred ? (client.cy - cy) / 2 : 0, cx, cy};
 }
 
-void paint_icon(Canvas& canvas, const Node& node, const Rect& client) {
+void paint_icon_static(Canvas& canvas, const Node& node, const Rect& client) {
   Rect box = image_box(node, client, kIconSize, kIconSize);
-  paint_standard_icon(canvas, box.x, box.y, node.icon);
+  if (node.picture) paint_icon(canvas, *node.picture, box);
+  else paint_standard_icon(canvas, box.x, box.y, node.icon);
 }
 
 void paint_bitmap(Canvas& canvas, const Node& node, const Rect& client) {
@@ -51,7 +53,7 @@ void paint_static(Canvas& canvas, const Node& node, const Rect& client) {
     case SS_RIGHT:
     case SS_SIMPLE:
     case SS_LEFTNOWORDWRAP: paint_text(canvas, node, client, type); break;
-    case SS_ICON: paint_icon(canvas, node, client); break;
+    case SS_ICON: paint_icon_static(canvas, node, client); break;
     case SS_BITMAP: paint_bitmap(canvas, node, client); break;
     case SS_BLACKRECT: canvas.fill(client, colors::kWindowFrame); break;
     case SS_GRAYRECT: canvas.fill(client, colors::kBtnShadow); break;

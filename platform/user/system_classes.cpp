@@ -26,6 +26,7 @@ void register_system_classes() {
     register_class(system_class(u"Button", controls::button_proc));
     register_class(system_class(u"Edit", controls::edit_proc));
     register_class(system_class(u"Static", controls::static_proc));
+    register_class(system_class(u"ListBox", controls::list_box_proc));
     register_class(system_class(u"#32770", DefDlgProcW, DLGWINDOWEXTRA, kDialogAtom));
   });
 }

@@ -1,4 +1,4 @@
-// The classes every process has from the start: "Button", "Edit", "Static" and the dialog
+// The classes every process has from the start: "Button", "Edit", "Static", "ListBox" and the dialog
 // class "#32770". Registered on the first class lookup.
 #pragma once
 

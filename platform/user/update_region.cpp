@@ -32,7 +32,7 @@ namespace {
 
 // Adds the area to the update region of `w` and of the children it reaches.
 void add_to_tree(Window& w, const gdi::Region& area, bool erase, Children children, bool frame) {
-  if (!tree::shown(w)) return;
+  if (!tree::shown(w) || tree::under_iconic(w)) return;
   gdi::Region added = area;
   added.intersect(client_area(w));
   bool frame_added = frame && has_frame(w) && !w.frame_pending;
@@ -42,7 +42,9 @@ void add_to_tree(Window& w, const gdi::Region& area, bool erase, Children childr
     w.erase_pending = w.erase_pending || erase;
   }
   if (frame_added || !added.empty()) note(w);
-  if (children == Children::none || (children == Children::by_style && (w.style & WS_CLIPCHILDREN))) return;
+  if (children == Children::none || (children == Children::by_style && (w.style & WS_CLIPCHILDREN)) ||
+      (w.style & WS_MINIMIZE))
+    return;
   POINT origin = geometry::client_origin(w);
   gdi::Region on_screen = area;
   on_screen.intersect(client_area(w));
@@ -168,7 +170,7 @@ HWND next_to_paint(const std::vector<HWND>& pending, HWND filter) {
   for (HWND h : pending) {
     if (filter && h != filter) continue;
     WindowPtr w = find_window(h);
-    if (!w || !tree::shown(*w)) continue;
+    if (!w || !tree::shown(*w) || tree::under_iconic(*w)) continue;
     auto position = tree_position(*w);
     // The windows of the first tree that waits, in their painting order.
     if (best && (position.first != best_position.first || position.second >= best_position.second)) continue;
@@ -180,9 +182,9 @@ HWND next_to_paint(const std::vector<HWND>& pending, HWND filter) {
 
 void update_now(HWND hwnd, bool children) {
   WindowPtr w = find_window(hwnd);
-  if (!w || !tree::shown(*w)) return;
+  if (!w || !tree::shown(*w) || tree::under_iconic(*w)) return;
   if (!w->update.empty() || w->frame_pending) send(hwnd, WM_PAINT, 0, 0);
-  if (!children) return;
+  if (!children || (w->style & WS_MINIMIZE)) return;
   std::vector<HWND> kids = w->children;  // a paint may create or destroy windows
   for (HWND child : kids) update_now(child, true);
 }

@@ -44,6 +44,12 @@ struct Window {
   bool erase_pending = false;
   bool frame_pending = false;  // the non-client area (WM_NCPAINT)
   std::unique_ptr<ControlState> state;
+  // Top-level windows: the icons WM_SETICON gave, the window menu's own copy (GetSystemMenu),
+  // and while minimised (WS_MINIMIZE) the window rectangle that restoring gives back.
+  HICON big_icon = nullptr;
+  HICON small_icon = nullptr;
+  HMENU system_menu = nullptr;
+  RECT restored{};
 
   template <class State>
   State& state_as() {

@@ -16,6 +16,7 @@ void exclude_shown(gdi::Region& visible, const std::vector<HWND>& windows) {
 
 // What of `area` (screen coordinates) shows of window w.
 gdi::Region visible_part(const Window& w, const gdi::Rect& area, bool client) {
+  if (tree::under_iconic(w)) return gdi::Region();
   gdi::Region visible(area);
   for (WindowPtr up = find_window(w.parent); up; up = find_window(up->parent))
     visible.intersect(rect_of(geometry::client_rect_on_screen(*up)));

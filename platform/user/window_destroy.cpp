@@ -8,6 +8,7 @@
 #include "user/deliver.h"
 #include "user/focus.h"
 #include "user/message_queue.h"
+#include "user/system_menu.h"
 #include "user/update_region.h"
 #include "user/window_table.h"
 #include "user/window_tree.h"
@@ -30,6 +31,7 @@ void send_ncdestroy(const WindowPtr& w) {
   // DestroyWindow flushes what was posted to the window.
   current_queue().drop_posted(w->hwnd);
   if (WindowPtr parent = find_window(w->parent)) std::erase(parent->children, w->hwnd);
+  system_menu::revert(*w);
   table::remove(w->hwnd);
 }
 

@@ -8,6 +8,7 @@
 #include "user/focus.h"
 #include "user/fonts.h"
 #include "user/icons.h"
+#include "user/list_box.h"
 #include "user/window_class.h"
 
 namespace platform::user {
@@ -30,8 +31,14 @@ Node paint_node(const Window& w) {
     node.default_button = (w.style & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     node.check = uint32_t(send(w.hwnd, BM_GETCHECK, 0, 0));
   }
-  if (is_class(w, u"Static") && (w.style & SS_TYPEMASK) == SS_ICON)
-    node.icon = icons::standard_id(reinterpret_cast<HICON>(send(w.hwnd, STM_GETICON, 0, 0)));
+  if (is_class(w, u"Static") && (w.style & SS_TYPEMASK) == SS_ICON) {
+    auto icon = reinterpret_cast<HICON>(send(w.hwnd, STM_GETICON, 0, 0));
+    node.icon = icons::standard_id(icon);
+    if (auto loaded = icons::find(icon)) node.picture = loaded->image;
+  }
+  // A caption shows the small icon, or the big one made small.
+  if (!w.parent && (w.style & (WS_CAPTION | WS_SYSMENU)) == (WS_CAPTION | WS_SYSMENU))
+    if (auto loaded = icons::find(w.small_icon ? w.small_icon : w.big_icon)) node.picture = loaded->image;
   if (is_class(w, u"Static") && (w.style & SS_TYPEMASK) == SS_BITMAP) {
     HGDIOBJ bitmap = reinterpret_cast<HGDIOBJ>(send(w.hwnd, STM_GETIMAGE, IMAGE_BITMAP, 0));
     if (auto b = gdi::objects::find_as<gdi::BitmapObject>(bitmap)) node.image = b->surface;
@@ -41,6 +48,7 @@ Node paint_node(const Window& w) {
     node.range_high = int(send(w.hwnd, PBM_GETRANGE, FALSE, 0));
     node.position = int(send(w.hwnd, PBM_GETPOS, 0, 0));
   }
+  if (list_box::is_list_box(w)) node.list = list_box::contents(w.hwnd);
   if (is_class(w, u"Edit")) node.password_char = char16_t(send(w.hwnd, EM_GETPASSWORDCHAR, 0, 0));
   return node;
 }

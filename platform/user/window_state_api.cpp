@@ -4,6 +4,7 @@
 #include "kernel/thread.h"
 #include "user/deliver.h"
 #include "user/focus.h"
+#include "user/show_state.h"
 #include "user/update_region.h"
 #include "user/window_table.h"
 #include "user/window_tree.h"
@@ -60,15 +61,26 @@ BOOL WINAPI ShowWindow(HWND hWnd, int nCmdShow) {
   if (!w) return FALSE;
   bool was_visible = w->style & WS_VISIBLE;
   bool show = nCmdShow != SW_HIDE;
-  if (show == was_visible) return was_visible;
-  if (show) w->style |= WS_VISIBLE;
-  else w->style &= ~WS_VISIBLE;
-  send(hWnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
-  paint::visibility_changed(*w);
-  bool activates = nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE && nCmdShow != SW_SHOWMINNOACTIVE;
-  if (show && activates && !w->parent && w->tid == thread::current_id()) focus::activate(hWnd);
-  if (!show && focus::active() == hWnd && w->owner) focus::activate(w->owner);
+  bool resized = show && show_state::apply(*w, nCmdShow);
+  if (show == was_visible && !resized) return was_visible;
+  if (show != was_visible) {
+    if (show) w->style |= WS_VISIBLE;
+    else w->style &= ~WS_VISIBLE;
+    send(hWnd, WM_SHOWWINDOW, show ? TRUE : FALSE, 0);
+    paint::visibility_changed(*w);
+  }
+  // SW_MINIMIZE hands the activation on, as hiding does.
+  bool deactivates = !show || nCmdShow == SW_MINIMIZE || nCmdShow == SW_FORCEMINIMIZE;
+  bool activates = !deactivates && nCmdShow != SW_SHOWNA && nCmdShow != SW_SHOWNOACTIVATE &&
+                   nCmdShow != SW_SHOWMINNOACTIVE;
+  if (activates && !w->parent && w->tid == thread::current_id()) focus::activate(hWnd);
+  if (deactivates && focus::active() == hWnd && w->owner) focus::activate(w->owner);
   return was_visible;
+}
+
+BOOL WINAPI IsIconic(HWND hWnd) {
+  WindowPtr w = find_window(hWnd);
+  return w && (w->style & WS_MINIMIZE);
 }
 
 BOOL WINAPI IsWindowVisible(HWND hWnd) {

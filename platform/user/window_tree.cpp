@@ -42,4 +42,10 @@ bool shown(const Window& window) {
   return !up || shown(*up);
 }
 
+bool under_iconic(const Window& window) {
+  for (WindowPtr up = find_window(window.parent); up; up = find_window(up->parent))
+    if (up->style & WS_MINIMIZE) return true;
+  return false;
+}
+
 }  // namespace platform::user::tree

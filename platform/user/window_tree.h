@@ -14,5 +14,7 @@ bool is_descendant(HWND ancestor, HWND hwnd);  // false for hwnd == ancestor
 std::vector<WindowPtr> descendants(HWND hwnd);
 // The visible, enabled chain: a window shows only when it and every ancestor has WS_VISIBLE.
 bool shown(const Window& window);
+// Whether an ancestor is minimised: the window does not paint then.
+bool under_iconic(const Window& window);
 
 }  // namespace platform::user::tree

@@ -104,6 +104,24 @@ TEST_F(CStdioFileTest, BinaryModeTranslatesNothing) {
   EXPECT_EQ(Lines(), (std::vector<std::string>{"one", "two"}));
 }
 
+TEST_F(CStdioFileTest, ABinaryReadTakesWhatALineReadLeftThenTheFile) {
+  std::string bytes = "head\r\n";
+  for (int i = 0; i < 3000; ++i) bytes.push_back(static_cast<char>(i % 251));
+  Put(bytes);
+  CStdioFile file(kName, CFile::modeRead | CFile::typeBinary);
+  CString line;
+  ASSERT_TRUE(file.ReadString(line));
+  EXPECT_STREQ(line, "head");
+  // Part of the read-ahead, then across its end, then past the end of the file.
+  std::string rest(3000, '\0');
+  EXPECT_EQ(file.Read(rest.data(), 10), 10u);
+  EXPECT_EQ(file.GetPosition(), 16u);
+  EXPECT_EQ(file.Read(rest.data() + 10, 2000), 2000u);
+  EXPECT_EQ(file.Read(rest.data() + 2010, 2000), 990u);
+  EXPECT_TRUE(rest == bytes.substr(6)) << "the bytes changed";
+  EXPECT_EQ(file.Read(rest.data(), 10), 0u);
+}
+
 TEST_F(CStdioFileTest, PositionsAndWritesFollowWhatWasRead) {
   Put("alpha\r\nbeta\r\ngamma\r\n");
   CStdioFile file(kName, CFile::modeReadWrite);

@@ -54,6 +54,18 @@ TEST_F(ProcessCreateTest, MissingAndNonExecutableFilesAreRefused) {
   EXPECT_EQ(outcome(u"folder"), 1000u + ERROR_FILE_NOT_FOUND);
 }
 
+// The updater puts an archived program in place with a copy: the copy must run like the original.
+TEST_F(ProcessCreateTest, ACopiedProgramRuns) {
+  install("proc_probe", "Tarvolt");
+  ASSERT_TRUE(CopyFileW(reinterpret_cast<const WCHAR*>(u"C:\\Tarvolt\\proc_probe.exe"),
+                        reinterpret_cast<const WCHAR*>(u"C:\\Tarvolt\\copied.exe"), TRUE));
+  EXPECT_EQ(outcome(u"copied exit 5"), 5u);
+  std::ofstream(root_ / "drive_c/Tarvolt/over.exe") << "not a program\n";
+  ASSERT_TRUE(CopyFileW(reinterpret_cast<const WCHAR*>(u"C:\\Tarvolt\\proc_probe.exe"),
+                        reinterpret_cast<const WCHAR*>(u"C:\\Tarvolt\\over.exe"), FALSE));
+  EXPECT_EQ(outcome(u"over exit 6"), 6u);
+}
+
 TEST_F(ProcessCreateTest, UnquotedNameWithBlanksTriesEachSplitInTurn) {
   // The arguments are split by the runtime's rules whatever was found: the probe started as
   // "C:\Tarvolt\My" sees "Tools\probe" as its command and exits with 98.

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <strings.h>
+
 #include <algorithm>
 
 #include "kernel/child_environment.h"
@@ -27,6 +29,27 @@ TEST(ChildEnvironment, OwnEnvironmentPassesWithoutTheCreatorsHandover) {
   EXPECT_EQ(std::count(env.begin(), env.end(), "TARVOLT_CHILD_ENV_TEST=yes"), 1);
   EXPECT_EQ(std::count(env.begin(), env.end(), "WINSIM_CONSOLE=9"), 0);
   EXPECT_EQ(env.back(), "WINSIM_CONSOLE=4");
+}
+
+TEST(ChildEnvironment, InheritedEnvironmentHasTheMachinesCommandInterpreter) {
+  auto comspec_entries = [](const Entries& env) {
+    Entries found;
+    for (const std::string& entry : env)
+      if (entry.size() > 8 && strncasecmp(entry.c_str(), "COMSPEC=", 8) == 0) found.push_back(entry);
+    return found;
+  };
+  testing_support::EnvironmentGuard none("COMSPEC", nullptr);
+  EXPECT_EQ(comspec_entries(platform::child_environment(nullptr, false, {})),
+            Entries{"COMSPEC=C:\\Windows\\System32\\cmd.exe"});
+  {
+    // Windows' names ignore case: the creator's own interpreter stays the only one.
+    testing_support::EnvironmentGuard own("ComSpec", "C:\\Tools\\shell.exe");
+    EXPECT_EQ(comspec_entries(platform::child_environment(nullptr, false, {})),
+              Entries{"ComSpec=C:\\Tools\\shell.exe"});
+  }
+  // A block the creator gives is the whole environment.
+  const char16_t block[] = u"PATH=C:\\Windows\0";
+  EXPECT_TRUE(comspec_entries(platform::child_environment(block, true, {})).empty());
 }
 
 }  // namespace

@@ -74,6 +74,39 @@ TEST_F(ShellTest, CopyAndMoveReplaceTheServiceProgram) {
   EXPECT_EQ(operate_a(FO_COPY, "C:\\Tarvolt\\tarvolt.exe", "C:\\Tarvolt\\TARVOLT.EXE"), 0x71);
 }
 
+// The updater's sequence on the program folder: the program kept as a backup, the archive copied
+// in its place, the backup removed; then what makes each step fail.
+TEST_F(ShellTest, ReplacementOfTheProgramStepByStep) {
+  write("Tarvolt/tarvolt20261209.exe", "new version");
+  std::string current = read("Tarvolt/tarvolt.exe");
+  BOOL aborted = TRUE;
+  EXPECT_EQ(operate_a(FO_RENAME, "C:\\Tarvolt\\tarvolt.exe", "C:\\Tarvolt\\DeleteMe.exe", &aborted), 0);
+  EXPECT_FALSE(aborted);
+  EXPECT_EQ(read("Tarvolt/DeleteMe.exe"), current);
+  EXPECT_EQ(operate_a(FO_COPY, "C:\\Tarvolt\\tarvolt20261209.exe", "C:\\Tarvolt\\Tarvolt.exe", &aborted), 0);
+  EXPECT_FALSE(aborted);
+  EXPECT_EQ(read("Tarvolt/Tarvolt.exe"), "new version");
+  EXPECT_EQ(read("Tarvolt/tarvolt20261209.exe"), "new version");
+  EXPECT_EQ(operate_a(FO_DELETE, "C:\\Tarvolt\\DeleteMe.exe", "C:\\Tarvolt\\DeleteMe.exe", &aborted), 0);
+  EXPECT_FALSE(aborted);
+  EXPECT_FALSE(fs::exists(host("Tarvolt/DeleteMe.exe")));
+  EXPECT_EQ(operate_a(FO_DELETE, "C:\\Tarvolt\\DeleteMe.exe", "C:\\Tarvolt\\DeleteMe.exe"), ERROR_FILE_NOT_FOUND);
+
+  // A backup left from an earlier run stays, and so does the program: a rename never replaces.
+  write("Tarvolt/DeleteMe.exe", "old backup");
+  EXPECT_EQ(operate_a(FO_RENAME, "C:\\Tarvolt\\tarvolt.exe", "C:\\Tarvolt\\DeleteMe.exe"), ERROR_ALREADY_EXISTS);
+  EXPECT_EQ(read("Tarvolt/DeleteMe.exe"), "old backup");
+  EXPECT_EQ(read("Tarvolt/Tarvolt.exe"), "new version");
+
+  // A program that another handle holds without sharing cannot be written over.
+  write("Tarvolt/tarvolt20270101.exe", "newer version");
+  HANDLE held = CreateFileW(L"C:\\Tarvolt\\Tarvolt.exe", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+  ASSERT_NE(held, INVALID_HANDLE_VALUE);
+  EXPECT_NE(operate_a(FO_COPY, "C:\\Tarvolt\\tarvolt20270101.exe", "C:\\Tarvolt\\Tarvolt.exe"), 0);
+  CloseHandle(held);
+  EXPECT_EQ(read("Tarvolt/Tarvolt.exe"), "new version");
+}
+
 TEST_F(ShellTest, CopyOfAFolderAndRenameInPlace) {
   write("Tarvolt/set/one.txt", "1");
   write("Tarvolt/set/sub/two.txt", "2");

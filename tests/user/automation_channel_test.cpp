@@ -180,4 +180,23 @@ TEST_F(AutomationChannel, AClientThatSaysNothingDoesNotHoldUpTheOthers) {
   EXPECT_LT(steady_clock::now() - start, 4s);
 }
 
+// The window menu and the caption buttons: the item's text travels as typed, and the refusals
+// say why.
+TEST_F(AutomationChannel, WindowMenuPicksAndCaptionButtonsReachTheTopLevelWindow) {
+  DesktopClient client;
+  client.pick_system_menu(kDialog, "Close");
+  client.minimize(kDialog);
+  client.restore(kDialog);
+  auto calls = desktop_.calls();
+  ASSERT_EQ(calls.size(), 3u);
+  EXPECT_TRUE(calls[0].what == "sysmenu" && calls[0].text == u"Close");
+  EXPECT_EQ(calls[1].key, SC_MINIMIZE);
+  EXPECT_EQ(calls[2].key, SC_RESTORE);
+  expect_failure([&] { client.pick_system_menu(kDialog, "Size"); }, Failure::Refused, "'Size' of window 00010010 is disabled");
+  expect_failure([&] { client.pick_system_menu(kDialog, "Help"); }, Failure::NotFound, "has no window menu item 'Help'");
+  expect_failure([&] { client.minimize(kOk); }, Failure::Refused, "is not a top-level window");
+  expect_failure([&] { client.restore(0xDEAD); }, Failure::NotFound, "no window 0000DEAD");
+  EXPECT_EQ(desktop_.calls().size(), 3u);
+}
+
 }  // namespace

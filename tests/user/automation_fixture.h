@@ -64,6 +64,20 @@ class FakeDesktop : public automation::Target {
   bool press_key(WindowHandle hwnd, uint16_t key) override { return record("key", hwnd, u"", "", key); }
   bool close(WindowHandle hwnd) override { return record("close", hwnd); }
   bool screenshot(WindowHandle hwnd, const std::string& path) override { return record("screenshot", hwnd, u"", path); }
+  // The window menu of the dialog has "&Close\tAlt+F4" and a grayed "&Size".
+  automation::MenuPick pick_system_menu(WindowHandle hwnd, const std::u16string& item) override {
+    if (hwnd != kDialog) return automation::MenuPick::no_window;
+    if (item == u"Size") return automation::MenuPick::disabled;
+    if (item != u"Close") return automation::MenuPick::no_item;
+    record("sysmenu", hwnd, item);
+    return automation::MenuPick::picked;
+  }
+  bool system_command(WindowHandle hwnd, uint32_t command) override {
+    return hwnd == kDialog && record("syscommand", hwnd, u"", "", uint16_t(command));
+  }
+  // This desktop has no list boxes.
+  std::optional<std::vector<automation::ListItem>> list_items(WindowHandle) override { return std::nullopt; }
+  bool select_item(WindowHandle, const std::u16string&) override { return false; }
 
   std::vector<Call> calls() {
     std::lock_guard lock(mutex_);

@@ -5,33 +5,14 @@ script; run it again after changing a picture and check the files in."""
 
 import math
 import os
-import struct
+import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
 OUT = os.path.dirname(HERE)
+sys.path.insert(0, os.path.join(HERE, "..", "..", "scripts"))
+from art_files import bmp24, icon, mix, write  # noqa: E402
+
 WHITE = (255, 255, 255)
-
-
-def bmp24(width, height, pixel):
-    """A bottom-up 24-bit BMP file; pixel(x, y) gives (r, g, b) with y counted from the top."""
-    stride = (width * 3 + 3) & ~3
-    rows = []
-    for y in reversed(range(height)):
-        row = bytearray()
-        for x in range(width):
-            r, g, b = pixel(x, y)
-            row += bytes((b, g, r))
-        row += bytes(stride - width * 3)
-        rows.append(bytes(row))
-    image = b"".join(rows)
-    info = struct.pack("<IiiHHIIiiII", 40, width, height, 1, 24, 0, len(image), 2835, 2835, 0, 0)
-    header = struct.pack("<2sIHHI", b"BM", 14 + len(info) + len(image), 0, 0, 14 + len(info))
-    return header + info + image
-
-
-def mix(a, b, t):
-    t = max(0.0, min(1.0, t))
-    return tuple(int(round(a[i] + (b[i] - a[i]) * t)) for i in range(3))
 
 
 def near_segment(x, y, x0, y0, x1, y1):
@@ -83,41 +64,7 @@ def icon_pixel(size):
     return pixel
 
 
-def icon_image(size):
-    pixel = icon_pixel(size)
-    xor = bytearray()
-    for y in reversed(range(size)):
-        for x in range(size):
-            r, g, b, a = pixel(x, y)
-            xor += bytes((b, g, r, a))
-    mask_stride = ((size + 31) // 32) * 4
-    mask = bytearray()
-    for y in reversed(range(size)):
-        row = bytearray(mask_stride)
-        for x in range(size):
-            if pixel(x, y)[3] == 0:
-                row[x // 8] |= 0x80 >> (x % 8)
-        mask += row
-    info = struct.pack("<IiiHHIIiiII", 40, size, size * 2, 1, 32, 0, len(xor) + len(mask), 0, 0, 0, 0)
-    return info + bytes(xor) + bytes(mask)
-
-
-def icon(sizes):
-    images = [icon_image(s) for s in sizes]
-    out = struct.pack("<HHH", 0, 1, len(images))
-    offset = 6 + 16 * len(images)
-    for size, image in zip(sizes, images):
-        out += struct.pack("<BBBBHHII", size, size, 0, 0, 1, 32, len(image), offset)
-        offset += len(image)
-    return out + b"".join(images)
-
-
-def write(name, data):
-    with open(os.path.join(OUT, name), "wb") as f:
-        f.write(data)
-
-
-write("background.bmp", bmp24(160, 322, background))
-write("tick.bmp", bmp24(24, 24, stroke([(4, 13, 10, 19), (10, 19, 20, 5)], (0, 150, 60), 3.5)))
-write("cross.bmp", bmp24(24, 24, stroke([(5, 5, 19, 19), (19, 5, 5, 19)], (210, 30, 30), 3.5)))
-write("mardell.ico", icon([16, 32]))
+write(OUT, "background.bmp", bmp24(160, 322, background))
+write(OUT, "tick.bmp", bmp24(24, 24, stroke([(4, 13, 10, 19), (10, 19, 20, 5)], (0, 150, 60), 3.5)))
+write(OUT, "cross.bmp", bmp24(24, 24, stroke([(5, 5, 19, 19), (19, 5, 5, 19)], (210, 30, 30), 3.5)))
+write(OUT, "mardell.ico", icon([16, 32], icon_pixel))

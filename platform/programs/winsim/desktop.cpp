@@ -160,6 +160,32 @@ int wait_for_window(const DesktopClient& desktop, const Args& args) {
   return 0;
 }
 
+// The window menu and the caption buttons.
+int pick_system_menu(const DesktopClient& desktop, const Args& args) {
+  desktop.pick_system_menu(window_argument(args[0]), args[1]);
+  return 0;
+}
+int minimize(const DesktopClient& desktop, const Args& args) {
+  desktop.minimize(window_argument(args[0]));
+  return 0;
+}
+int restore(const DesktopClient& desktop, const Args& args) {
+  desktop.restore(window_argument(args[0]));
+  return 0;
+}
+
+// List boxes: INDEX<TAB>TEXT<TAB>SELECTED (1 or 0) per item.
+int list_items(const DesktopClient& desktop, const Args& args) {
+  auto items = desktop.items(window_argument(args[0]), id_argument(args[1]));
+  for (size_t i = 0; i < items.size(); ++i)
+    std::printf("%u\t%s\t%d\n", unsigned(i), one_line(items[i].text).c_str(), items[i].selected ? 1 : 0);
+  return 0;
+}
+int select_item(const DesktopClient& desktop, const Args& args) {
+  desktop.select(window_argument(args[0]), id_argument(args[1]), args[2]);
+  return 0;
+}
+
 struct Action {
   const char* name;
   size_t min_args, max_args;
@@ -171,12 +197,18 @@ constexpr Action kActions[] = {
     {"click", 2, 2, click},          {"hover", 2, 2, hover},            {"key", 2, 2, press_key},
     {"close", 1, 1, close_window},   {"answer", 2, 2, answer_box},      {"screenshot", 2, 2, screenshot},
     {"wait", 1, 2, wait_for_window},
+    // the window menu and the caption buttons
+    {"sysmenu", 2, 2, pick_system_menu}, {"minimize", 1, 1, minimize}, {"restore", 1, 1, restore},
+    // list boxes
+    {"items", 2, 2, list_items}, {"select", 3, 3, select_item},
 };
 
 constexpr const char* kUsage =
     "usage: winsim desktop log | opened | clipboard | windows | controls HWND | type HWND ID TEXT | click HWND ID |\n"
     "                      hover HWND ID | key HWND KEY | close HWND | answer HWND BUTTON |\n"
-    "                      screenshot HWND FILE.png | wait CAPTION [SECONDS]";
+    "                      screenshot HWND FILE.png | wait CAPTION [SECONDS] |\n"
+    "                      sysmenu HWND TEXT | minimize HWND | restore HWND |\n"
+    "                      items HWND ID | select HWND ID TEXT";
 
 }  // namespace
 

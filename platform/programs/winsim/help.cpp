@@ -22,6 +22,8 @@ void print_usage(FILE* out) {
       "  desktop controls HWND               a window's controls: ID HWND CLASS TEXT STYLE ENABLED VISIBLE FOCUSED\n"
       "  desktop type HWND ID TEXT           set a control's text as typing would\n"
       "  desktop click HWND ID               click a control\n"
+      "  desktop items HWND ID               a list box's items: INDEX TEXT SELECTED (1 or 0)\n"
+      "  desktop select HWND ID TEXT         select the list box item of exactly that text as a click would\n"
       "  desktop key HWND KEY                press Enter, Escape, Tab, Space, F1, A, ... in the window\n"
       "  desktop close HWND                  close a window\n"
       "  desktop answer HWND BUTTON          answer a message box: OK Cancel Yes No Retry Ignore Abort TryAgain Continue\n"
@@ -37,6 +39,8 @@ void print_usage(FILE* out) {
       "  world show                          the network world, in the world file's language\n"
       "  world set STATEMENT...              change it: a statement of a world file, e.g.\n"
       "                                      world set vpn vpn1.example.net down\n"
+      "                                      world set host updates.example.net port 80 38017\n"
+      "                                      (a host's port 80 reached at 127.0.0.1:38017 here)\n"
       "  help                                this listing\n",
       out);
 }
