@@ -64,13 +64,18 @@ HINTERNET open_request(HINTERNET connect, const Char* verb, const Char* object, 
   return handle;
 }
 
+// Header lines as the caller gives them: `length` units, or up to the terminator for -1.
+template <class Char>
+std::string header_text(const Char* headers, DWORD length) {
+  return ansi_of(headers, length == DWORD(-1) ? units_of(headers) : length);
+}
+
 template <class Char>
 BOOL add_headers(HINTERNET handle, const Char* headers, DWORD length, DWORD modifiers) {
   auto request = find_as<Request>(handle, Kind::request);
   if (!request) return FALSE;
   if (!headers) return failed(ERROR_INVALID_PARAMETER);
-  size_t units = length == DWORD(-1) ? units_of(headers) : length;
-  if (DWORD error = request->headers().apply(ansi_of(headers, units), modifiers)) return failed(error);
+  if (DWORD error = request->headers().apply(header_text(headers, length), modifiers)) return failed(error);
   SetLastError(ERROR_SUCCESS);
   return TRUE;
 }
@@ -79,10 +84,7 @@ template <class Char>
 BOOL send_request(HINTERNET handle, const Char* headers, DWORD length, LPVOID optional, DWORD optional_length) {
   auto request = find_as<Request>(handle, Kind::request);
   if (!request) return FALSE;
-  if (headers) {
-    size_t units = length == DWORD(-1) ? units_of(headers) : length;
-    request->headers().apply(ansi_of(headers, units), HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
-  }
+  if (headers) request->headers().apply(header_text(headers, length), HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
   std::string body = optional ? std::string(static_cast<const char*>(optional), optional_length) : std::string();
   if (DWORD error = request->send(std::move(body))) return failed(error);
   SetLastError(ERROR_SUCCESS);
