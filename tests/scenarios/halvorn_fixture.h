@@ -63,9 +63,9 @@ class HalvornTest : public testing_support::WinsimTest {
     fs::remove(log_path());
   }
   // An entry of network A whose dial lasts long enough for a stop to arrive during it.
-  void add_slow_entry() {
+  void add_slow_entry(const std::string& dial_time = "20000ms") {
     add_entry("AUTO-A0", "vpn1.example.net");
-    ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "20000ms"}).exit_code, 0);
+    ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", dial_time}).exit_code, 0);
   }
   void start() {
     auto started = winsim({"net", "start", "halvorn"});
