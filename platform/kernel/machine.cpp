@@ -1,5 +1,6 @@
 #include "kernel/machine.h"
 
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
@@ -8,8 +9,9 @@
 #include <unordered_map>
 #include <stdexcept>
 
-#include "machine/clock.h"
+#include "kernel/commit_count.h"
 #include "kernel/schema.h"
+#include "machine/clock.h"
 
 namespace platform::machine {
 namespace {
@@ -21,7 +23,7 @@ std::optional<std::filesystem::path>& root_slot() {
   static auto* slot = new std::optional<std::filesystem::path>;
   return *slot;
 }
-int g_generation = 0;  // bumped by attach(), so threads reopen their connection
+std::atomic<int> g_generation = 0;  // bumped by attach(), so threads reopen their connection
 
 [[noreturn]] void die(const std::string& what) {
   std::fprintf(stderr, "winsim: %s\n", what.c_str());
@@ -36,6 +38,7 @@ struct CachedStatement {
 struct Connection {
   sqlite3* handle = nullptr;
   int generation = -1;
+  CommitWatch watch;
   std::unordered_map<std::string, CachedStatement> statements;
   void close() {
     for (auto& [sql, cached] : statements) sqlite3_finalize(cached.stmt);
@@ -65,7 +68,7 @@ Connection& thread_connection() {
   return *t_connection;
 }
 
-sqlite3* open_database(const std::filesystem::path& path, bool create) {
+sqlite3* open_database(const std::filesystem::path& path, bool create, CommitWatch* watch) {
   // Memory statistics would take one lock for every allocation of every thread's connection.
   static std::once_flag configured;
   std::call_once(configured, [] { sqlite3_config(SQLITE_CONFIG_MEMSTATUS, 0); });
@@ -79,6 +82,8 @@ sqlite3* open_database(const std::filesystem::path& path, bool create) {
   sqlite3_busy_timeout(db, 30000);
   sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
                nullptr, nullptr);
+  *watch = {};
+  count_commits(db, watch);
   return db;
 }
 
@@ -111,6 +116,8 @@ const std::filesystem::path& root() {
   return *root_slot();
 }
 
+int attachment() { return g_generation.load(); }
+
 void attach(const std::filesystem::path& new_root) {
   {
     std::lock_guard g(g_root_lock);
@@ -129,18 +136,20 @@ std::filesystem::path drive_c() { return root() / "drive_c"; }
 
 sqlite3* db() {
   Connection& connection = thread_connection();
-  const std::filesystem::path& r = root();
-  int generation;
-  {
-    std::lock_guard g(g_root_lock);
-    generation = g_generation;
-  }
+  // Read before the root: an attach in between makes the next call open the connection again.
+  int generation = g_generation.load();
   if (connection.handle && connection.generation == generation) return connection.handle;
+  const std::filesystem::path& r = root();
   connection.close();
   bool exists = std::filesystem::exists(database_path(r));
-  connection.handle = open_database(database_path(r), !exists);
+  connection.handle = open_database(database_path(r), !exists, &connection.watch);
   connection.generation = generation;
   return connection.handle;
+}
+
+bool in_transaction() {
+  return t_connection && t_connection->handle && t_connection->generation == g_generation.load() &&
+         sqlite3_get_autocommit(t_connection->handle) == 0;
 }
 
 void exec(const char* sql) {

@@ -11,8 +11,12 @@ namespace platform::machine {
 
 // The machine database of the machine at `root`.
 std::filesystem::path database_path(const std::filesystem::path& root);
+// How many times this process has attached to a machine: another number, another machine.
+int attachment();
 // This thread's connection to the machine database (WAL, with a busy timeout).
 sqlite3* db();
+// Whether this thread's connection is inside a transaction (never, without a connection).
+bool in_transaction();
 // Runs SQL that returns no rows; ends the process on failure (a broken machine store).
 void exec(const char* sql);
 

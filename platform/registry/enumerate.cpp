@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include "registry/hive.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -14,14 +15,14 @@ template <class Char>
 LONG enum_key(HKEY handle, DWORD index, Char* name, LPDWORD chars, LPDWORD reserved, Char* class_name,
               LPDWORD class_chars, PFILETIME last_write) {
   if (reserved) return ERROR_INVALID_PARAMETER;
-  KeyId key;
-  if (LONG error = resolve(handle, KEY_ENUMERATE_SUB_KEYS, &key)) return error;
-  int64_t written = 0;
-  auto subkey = subkey_at(key, index, &written);
+  std::shared_ptr<const Hive> hive = current_hive();
+  const HiveKey* key;
+  if (LONG error = resolve(handle, KEY_ENUMERATE_SUB_KEYS, *hive, &key)) return error;
+  const HiveKey* subkey = index < key->subkeys.size() ? hive->key(key->subkeys[index].second) : nullptr;
   if (!subkey) return ERROR_NO_MORE_ITEMS;
-  if (LONG error = give_name(in_form(*subkey, name), name, chars)) return error;
+  if (LONG error = give_name(in_form(subkey->name, name), name, chars)) return error;
   if (LONG error = give_class(class_name, class_chars)) return error;
-  if (last_write) *last_write = filetime(written);
+  if (last_write) *last_write = filetime(subkey->last_write_ns);
   return ERROR_SUCCESS;
 }
 
@@ -29,10 +30,11 @@ template <class Char>
 LONG enum_value(HKEY handle, DWORD index, Char* name, LPDWORD chars, LPDWORD reserved, LPDWORD type, LPBYTE data,
                 LPDWORD size) {
   if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
-  KeyId key;
-  if (LONG error = resolve(handle, KEY_QUERY_VALUE, &key)) return error;
-  auto value = value_at(key, index);
-  if (!value) return ERROR_NO_MORE_ITEMS;
+  std::shared_ptr<const Hive> hive = current_hive();
+  const HiveKey* key;
+  if (LONG error = resolve(handle, KEY_QUERY_VALUE, *hive, &key)) return error;
+  if (index >= key->values.size()) return ERROR_NO_MORE_ITEMS;
+  const Value* value = &key->values[index];
   if (LONG error = give_name(in_form(value->name, name), name, chars)) return error;
   if (type) *type = value->type;
   constexpr bool ansi = std::is_same_v<Char, char>;

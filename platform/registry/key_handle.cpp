@@ -35,11 +35,8 @@ REGSAM granted(REGSAM desired) {
   return out;
 }
 
-}  // namespace
-
-bool is_predefined(HKEY handle) { return predefined_index(handle) < std::size(kPredefinedRoots); }
-
-LONG resolve(HKEY handle, REGSAM rights, KeyId* key) {
+// The key a handle names, whether or not it still exists.
+LONG named_key(HKEY handle, REGSAM rights, KeyId* key) {
   if (is_predefined(handle)) {
     *key = kPredefinedRoots[predefined_index(handle)];
     return ERROR_SUCCESS;
@@ -47,9 +44,24 @@ LONG resolve(HKEY handle, REGSAM rights, KeyId* key) {
   auto object = handles::get_as<KeyObject>(reinterpret_cast<HANDLE>(handle));
   if (!object) return ERROR_INVALID_HANDLE;
   if ((object->access & rights) != rights) return ERROR_ACCESS_DENIED;
-  if (!key_exists(object->key)) return ERROR_KEY_DELETED;
   *key = object->key;
   return ERROR_SUCCESS;
+}
+
+}  // namespace
+
+bool is_predefined(HKEY handle) { return predefined_index(handle) < std::size(kPredefinedRoots); }
+
+LONG resolve(HKEY handle, REGSAM rights, KeyId* key) {
+  if (LONG error = named_key(handle, rights, key)) return error;
+  return key_exists(*key) ? ERROR_SUCCESS : ERROR_KEY_DELETED;
+}
+
+LONG resolve(HKEY handle, REGSAM rights, const Hive& hive, const HiveKey** key) {
+  KeyId named;
+  if (LONG error = named_key(handle, rights, &named)) return error;
+  *key = hive.key(named);
+  return *key ? ERROR_SUCCESS : ERROR_KEY_DELETED;
 }
 
 HKEY open_handle(KeyId key, REGSAM desired) {

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "kernel/machine.h"
+#include "registry/hive.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -12,13 +13,14 @@ namespace {
 LONG open_key(HKEY parent, const std::u16string& path, REGSAM desired, PHKEY result) {
   if (!result) return ERROR_INVALID_PARAMETER;
   *result = nullptr;
-  KeyId from;
-  if (LONG error = resolve(parent, 0, &from)) return error;
+  std::shared_ptr<const Hive> hive = current_hive();
+  const HiveKey* from;
+  if (LONG error = resolve(parent, 0, *hive, &from)) return error;
   auto names = split_path(path);
   if (!names) return ERROR_BAD_PATHNAME;
-  auto key = find_path(from, *names);
+  const HiveKey* key = hive->find_path(*from, *names);
   if (!key) return ERROR_FILE_NOT_FOUND;
-  *result = open_handle(*key, desired);
+  *result = open_handle(key->id, desired);
   return ERROR_SUCCESS;
 }
 
@@ -88,8 +90,8 @@ LSTATUS WINAPI RegCloseKey(HKEY hKey) {
 
 // Every change is committed to the machine store when it is made.
 LSTATUS WINAPI RegFlushKey(HKEY hKey) {
-  KeyId key;
-  return resolve(hKey, 0, &key);
+  const HiveKey* key;
+  return resolve(hKey, 0, *current_hive(), &key);
 }
 
 }  // extern "C"

@@ -1,6 +1,7 @@
 // RegQueryInfoKey: counts and the longest names and data below a key.
 #include <windows.h>
 
+#include "registry/hive.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -17,10 +18,11 @@ LONG query_info(HKEY handle, Char* class_name, LPDWORD class_chars, LPDWORD rese
                 LPDWORD max_subkey_name, LPDWORD max_class_name, LPDWORD values, LPDWORD max_value_name,
                 LPDWORD max_value_data, LPDWORD security_descriptor, PFILETIME last_write) {
   if (reserved) return ERROR_INVALID_PARAMETER;
-  KeyId key;
-  if (LONG error = resolve(handle, KEY_QUERY_VALUE, &key)) return error;
+  std::shared_ptr<const Hive> hive = current_hive();
+  const HiveKey* key;
+  if (LONG error = resolve(handle, KEY_QUERY_VALUE, *hive, &key)) return error;
   if (LONG error = give_class(class_name, class_chars)) return error;
-  KeyInfo found = info(key);
+  KeyInfo found = hive->info(*key);
   put(subkeys, found.subkeys);
   put(max_subkey_name, found.max_subkey_name);
   put(max_class_name, 0);

@@ -1,7 +1,5 @@
 #include "registry/store.h"
 
-#include <algorithm>
-
 #include "machine/clock.h"
 #include "kernel/machine.h"
 #include "kernel/text.h"
@@ -12,7 +10,6 @@ namespace {
 using machine::Statement;
 
 std::string stored(std::u16string_view name) { return text::utf8(name); }
-std::string folded(std::u16string_view name) { return text::utf8(text::upper(name)); }
 
 void touch(KeyId key) {
   Statement s("UPDATE reg_keys SET last_write_ns = ? WHERE id = ?");
@@ -25,6 +22,8 @@ Value read_value(Statement& s) {
 }
 
 }  // namespace
+
+std::string folded_name(std::u16string_view name) { return text::utf8(text::upper(name)); }
 
 std::optional<std::vector<std::u16string>> split_path(std::u16string_view path) {
   std::vector<std::u16string> names;
@@ -47,7 +46,7 @@ bool key_exists(KeyId key) {
 
 std::optional<KeyId> find_subkey(KeyId parent, std::u16string_view name) {
   Statement s("SELECT id FROM reg_keys WHERE parent = ? AND name_upper = ?");
-  s.bind(1, parent).bind(2, folded(name));
+  s.bind(1, parent).bind(2, folded_name(name));
   if (!s.step()) return std::nullopt;
   return s.column_int(0);
 }
@@ -62,7 +61,7 @@ std::optional<KeyId> find_path(KeyId from, const std::vector<std::u16string>& na
 KeyId add_subkey(KeyId parent, std::u16string_view name) {
   int64_t now = clock::now_ns();
   Statement s("INSERT INTO reg_keys(parent, name, name_upper, last_write_ns) VALUES(?, ?, ?, ?)");
-  s.bind(1, parent).bind(2, stored(name)).bind(3, folded(name)).bind(4, now);
+  s.bind(1, parent).bind(2, stored(name)).bind(3, folded_name(name)).bind(4, now);
   s.step();
   KeyId id = sqlite3_last_insert_rowid(machine::db());
   touch(parent);
@@ -94,7 +93,7 @@ void clear_key(KeyId key) {
 
 std::optional<Value> find_value(KeyId key, std::u16string_view name) {
   Statement s("SELECT name, type, data FROM reg_values WHERE key_id = ? AND name_upper = ?");
-  s.bind(1, key).bind(2, folded(name));
+  s.bind(1, key).bind(2, folded_name(name));
   if (!s.step()) return std::nullopt;
   return read_value(s);
 }
@@ -103,7 +102,7 @@ void set_value(KeyId key, std::u16string_view name, DWORD type, const std::strin
   Statement s(
       "INSERT INTO reg_values(key_id, name, name_upper, type, data) VALUES(?, ?, ?, ?, ?) "
       "ON CONFLICT(key_id, name_upper) DO UPDATE SET type = excluded.type, data = excluded.data");
-  s.bind(1, key).bind(2, stored(name)).bind(3, folded(name)).bind(4, (long long)type);
+  s.bind(1, key).bind(2, stored(name)).bind(3, folded_name(name)).bind(4, (long long)type);
   s.bind_blob(5, data.data(), int(data.size()));
   s.step();
   touch(key);
@@ -111,26 +110,11 @@ void set_value(KeyId key, std::u16string_view name, DWORD type, const std::strin
 
 bool remove_value(KeyId key, std::u16string_view name) {
   Statement s("DELETE FROM reg_values WHERE key_id = ? AND name_upper = ?");
-  s.bind(1, key).bind(2, folded(name));
+  s.bind(1, key).bind(2, folded_name(name));
   s.step();
   if (sqlite3_changes(machine::db()) == 0) return false;
   touch(key);
   return true;
-}
-
-std::optional<std::u16string> subkey_at(KeyId key, DWORD index, int64_t* last_write_ns) {
-  Statement s("SELECT name, last_write_ns FROM reg_keys WHERE parent = ? ORDER BY name_upper LIMIT 1 OFFSET ?");
-  s.bind(1, key).bind(2, (long long)index);
-  if (!s.step()) return std::nullopt;
-  if (last_write_ns) *last_write_ns = s.column_int(1);
-  return text::utf16(s.column_text(0));
-}
-
-std::optional<Value> value_at(KeyId key, DWORD index) {
-  Statement s("SELECT name, type, data FROM reg_values WHERE key_id = ? ORDER BY rowid LIMIT 1 OFFSET ?");
-  s.bind(1, key).bind(2, (long long)index);
-  if (!s.step()) return std::nullopt;
-  return read_value(s);
 }
 
 std::vector<std::u16string> subkey_names(KeyId key) {
@@ -146,23 +130,6 @@ std::vector<Value> values(KeyId key) {
   s.bind(1, key);
   std::vector<Value> out;
   while (s.step()) out.push_back(read_value(s));
-  return out;
-}
-
-KeyInfo info(KeyId key) {
-  KeyInfo out;
-  for (const auto& name : subkey_names(key)) {
-    ++out.subkeys;
-    out.max_subkey_name = std::max(out.max_subkey_name, DWORD(name.size()));
-  }
-  for (const auto& value : values(key)) {
-    ++out.values;
-    out.max_value_name = std::max(out.max_value_name, DWORD(value.name.size()));
-    out.max_value_data = std::max(out.max_value_data, DWORD(value.data.size()));
-  }
-  Statement s("SELECT last_write_ns FROM reg_keys WHERE id = ?");
-  s.bind(1, key);
-  if (s.step()) out.last_write_ns = s.column_int(0);
   return out;
 }
 

@@ -1,5 +1,6 @@
-// The registry's keys and values in the machine database. Every call reads the database
-// afresh, so another process's change is seen by the next call.
+// The registry's keys and values in the machine database, for the functions that change them
+// (inside their transactions) and the machine's own services and tools. The functions that only
+// read go through the hive (registry/hive.h).
 #pragma once
 
 #include <cstdint>
@@ -24,8 +25,10 @@ constexpr KeyId kUsers = 4;
 // (a leading "\" or an empty name inside).
 std::optional<std::vector<std::u16string>> split_path(std::u16string_view path);
 
+// Names are compared without regard to case: by their folded form, upper-cased UTF-8.
+std::string folded_name(std::u16string_view name);
+
 bool key_exists(KeyId key);
-// Names are compared without regard to case.
 std::optional<KeyId> find_subkey(KeyId parent, std::u16string_view name);
 std::optional<KeyId> find_path(KeyId from, const std::vector<std::u16string>& names);
 // Adds a subkey that does not exist yet, keeping the case of `name`.
@@ -46,20 +49,8 @@ std::optional<Value> find_value(KeyId key, std::u16string_view name);
 void set_value(KeyId key, std::u16string_view name, DWORD type, const std::string& data);
 bool remove_value(KeyId key, std::u16string_view name);
 
-// Subkeys in the order of their upper-cased names, values in the order they were added.
-std::optional<std::u16string> subkey_at(KeyId key, DWORD index, int64_t* last_write_ns);
-std::optional<Value> value_at(KeyId key, DWORD index);
+// Subkeys in the order of their folded names, values in the order they were added.
 std::vector<std::u16string> subkey_names(KeyId key);
 std::vector<Value> values(KeyId key);
-
-struct KeyInfo {
-  DWORD subkeys = 0;
-  DWORD max_subkey_name = 0;  // UTF-16 units
-  DWORD values = 0;
-  DWORD max_value_name = 0;  // UTF-16 units
-  DWORD max_value_data = 0;  // bytes
-  int64_t last_write_ns = 0;
-};
-KeyInfo info(KeyId key);
 
 }  // namespace platform::registry

@@ -2,6 +2,7 @@
 #include <windows.h>
 
 #include "kernel/machine.h"
+#include "registry/hive.h"
 #include "registry/key_handle.h"
 #include "registry/store.h"
 #include "registry/transfer.h"
@@ -21,9 +22,10 @@ LONG set(HKEY handle, const std::u16string& name, DWORD type, const std::string&
 LONG query(HKEY handle, const std::u16string& name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD size,
            bool ansi) {
   if (reserved || (data && !size)) return ERROR_INVALID_PARAMETER;
-  KeyId key;
-  if (LONG error = resolve(handle, KEY_QUERY_VALUE, &key)) return error;
-  auto value = find_value(key, name);
+  std::shared_ptr<const Hive> hive = current_hive();
+  const HiveKey* key;
+  if (LONG error = resolve(handle, KEY_QUERY_VALUE, *hive, &key)) return error;
+  const Value* value = hive->find_value(*key, name);
   if (!value) return ERROR_FILE_NOT_FOUND;
   if (type) *type = value->type;
   return give_data(ansi ? data_to_ansi(value->type, value->data) : value->data, data, size);
