@@ -1,5 +1,7 @@
 #include "kernel/machine.h"
 
+#include <unistd.h>
+
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -68,6 +70,17 @@ Connection& thread_connection() {
   return *t_connection;
 }
 
+// Waits for a lock another connection holds, for up to 30 seconds, looking again every
+// millisecond or two: SQLite's own busy timeout sleeps up to 100 ms at a time, so a waiter could
+// sleep on long after the lock was free (a service's status report held up past its wait hint).
+int wait_for_lock(void*, int attempt) {
+  constexpr int kLimitUs = 30'000'000;
+  constexpr int kStepUs = 1000;
+  if (attempt >= kLimitUs / kStepUs) return 0;
+  usleep(attempt < 10 ? 100 : kStepUs);
+  return 1;
+}
+
 sqlite3* open_database(const std::filesystem::path& path, bool create, CommitWatch* watch) {
   // Memory statistics would take one lock for every allocation of every thread's connection.
   static std::once_flag configured;
@@ -79,7 +92,7 @@ sqlite3* open_database(const std::filesystem::path& path, bool create, CommitWat
     if (db) sqlite3_close(db);
     die("cannot open the machine database " + path.string() + ": " + message);
   }
-  sqlite3_busy_timeout(db, 30000);
+  sqlite3_busy_handler(db, wait_for_lock, nullptr);
   sqlite3_exec(db, "PRAGMA journal_mode=WAL; PRAGMA synchronous=NORMAL; PRAGMA foreign_keys=ON;", nullptr,
                nullptr, nullptr);
   *watch = {};
