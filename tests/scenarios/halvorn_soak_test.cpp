@@ -91,7 +91,7 @@ class HalvornSoak : public HalvornTest {
     std::thread stopper([this] { winsim({"net", "stop", "Halvorn"}); });
     const long long slack = static_cast<long long>(kReportSlackRealMs * kScale);
     SERVICE_STATUS status{};
-    long long since = -1, started = -1, longest = 0;
+    long long since = -1, started = -1, longest = 0, looked = -1;
     DWORD check_point = 0, reports = 0;
     auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     while (query(&status) != SERVICE_STOPPED && std::chrono::steady_clock::now() < deadline) {
@@ -99,6 +99,9 @@ class HalvornSoak : public HalvornTest {
       if (status.dwCurrentState != SERVICE_STOP_PENDING) continue;
       EXPECT_EQ(status.dwWaitHint, kStopWaitHint);
       if (started < 0) started = since = now;
+      // A stretch in which this test itself could not look says nothing of the heartbeat.
+      if (looked >= 0 && now - looked > slack) since = now;
+      looked = now;
       if (status.dwCheckPoint != check_point) {
         EXPECT_GT(status.dwCheckPoint, check_point);
         check_point = status.dwCheckPoint;
