@@ -17,7 +17,8 @@
 
 #include <windows.h>
 
-#include "machine/root.h"
+#include "percentile.h"
+#include "support/machine_fixture.h"
 
 namespace {
 
@@ -50,12 +51,7 @@ Figures Measure(int reads, const std::function<bool()>& read, const std::functio
     samples[i] = std::chrono::duration<double, std::micro>(Clock::now() - start).count();
     if (!read_back) Fail("a read failed");
   }
-  auto at = [&samples](double fraction) {
-    auto nth = samples.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(samples.size() - 1));
-    std::nth_element(samples.begin(), nth, samples.end());
-    return *nth;
-  };
-  return {at(0.5), at(0.99)};
+  return {bench_support::percentile(samples, 0.5), bench_support::percentile(samples, 0.99)};
 }
 
 bool ReadFromRegistry() {
@@ -80,14 +76,8 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: registry_read_bench [READS]\n");
     return 2;
   }
-  std::string pattern = (std::filesystem::temp_directory_path() / "registry-read-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    perror("registry_read_bench: mkdtemp");
-    return 1;
-  }
-  const std::filesystem::path root = pattern;
-  platform::machine::create(root, {});
-  platform::machine::attach(root);
+  const std::filesystem::path root = testing_support::create_machine();
+  if (root.empty()) Fail("no machine");
 
   HKEY key = nullptr;
   BYTE level = 3;
@@ -117,8 +107,7 @@ int main(int argc, char** argv) {
   Figures map = Measure(reads, from_memory);
   Figures after_write = Measure(std::max(1, reads / 100), ReadFromRegistry, write);
   RegCloseKey(key);
-  std::error_code ignored;
-  std::filesystem::remove_all(root, ignored);
+  testing_support::remove_machine(root);
 
   PrintFigures("registry", registry);
   PrintFigures("std::map", map);

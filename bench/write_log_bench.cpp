@@ -22,7 +22,8 @@
 
 #include <windows.h>
 
-#include "machine/root.h"
+#include "percentile.h"
+#include "support/machine_fixture.h"
 #include "tarvolt_app.h"
 
 namespace {
@@ -69,12 +70,8 @@ Figures Measure(int calls, const std::function<void(int, int)>& call, const std:
 
   std::vector<double> all;
   for (const std::vector<double>& s : samples) all.insert(all.end(), s.begin(), s.end());
-  auto at = [&all](double fraction) {
-    auto nth = all.begin() + static_cast<std::ptrdiff_t>(fraction * static_cast<double>(all.size() - 1));
-    std::nth_element(all.begin(), nth, all.end());
-    return *nth;
-  };
-  return {at(0.5), at(0.99), static_cast<double>(all.size()) / seconds};
+  return {bench_support::percentile(all, 0.5), bench_support::percentile(all, 0.99),
+          static_cast<double>(all.size()) / seconds};
 }
 
 // What a log file holds of the measured lines: each (thread, call) once, none lost.
@@ -169,14 +166,11 @@ int main(int argc, char** argv) {
     fprintf(stderr, "usage: write_log_bench [CALLS_PER_THREAD]\n");
     return 2;
   }
-  std::string pattern = (std::filesystem::temp_directory_path() / "write-log-bench-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) {
-    perror("write_log_bench: mkdtemp");
+  const std::filesystem::path root = testing_support::create_machine();
+  if (root.empty()) {
+    perror("write_log_bench: no machine");
     return 1;
   }
-  const std::filesystem::path root = pattern;
-  platform::machine::create(root, {});
-  platform::machine::attach(root);
   SetLogThreshold(3);
 
   printf("write_log_bench: %d threads x %d calls each, one run\n", kThreads, calls);
@@ -190,8 +184,7 @@ int main(int argc, char** argv) {
 
   bool verified = Verified("ours", CheckFile(root / "drive_c" / "Tarvolt" / "Tarvolt.txt", calls), calls);
   verified = Verified("spdlog", CheckFile(spdlog_file, calls), calls) && verified;
-  std::error_code ignored;
-  std::filesystem::remove_all(root, ignored);
+  testing_support::remove_machine(root);
   if (!verified) {
     fprintf(stderr, "write_log_bench: lines were lost or repeated; no figures\n");
     return 1;

@@ -78,8 +78,7 @@ BOOL crack_url(const Char* url, DWORD url_length, DWORD flags, Components* parts
     if (DWORD part_error = give_part(url, whole, texts[i], decode, requested[i].first, requested[i].second))
       error = part_error;
   if (error) return failed(error);
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 }  // namespace

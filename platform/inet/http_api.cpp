@@ -20,9 +20,7 @@ HINTERNET open_session(const Char* agent, DWORD access, DWORD flags) {
     return nullptr;
   }
   // The machine has no proxy: every access type connects directly.
-  HINTERNET handle = add_handle(std::make_shared<Session>(0, ansi_of(agent)), nullptr);
-  SetLastError(ERROR_SUCCESS);
-  return handle;
+  return add_handle(std::make_shared<Session>(0, ansi_of(agent)), nullptr);
 }
 
 template <class Char>
@@ -39,9 +37,7 @@ HINTERNET connect(HINTERNET internet, const Char* server, INTERNET_PORT port, DW
     return nullptr;
   }
   if (port == INTERNET_INVALID_PORT_NUMBER) port = INTERNET_DEFAULT_HTTP_PORT;
-  HINTERNET handle = add_handle(std::make_shared<Connection>(context, name, port, session->agent), session);
-  SetLastError(ERROR_SUCCESS);
-  return handle;
+  return add_handle(std::make_shared<Connection>(context, name, port, session->agent), session);
 }
 
 template <class Char>
@@ -59,9 +55,7 @@ HINTERNET open_request(HINTERNET connect, const Char* verb, const Char* object, 
   std::string accept;
   for (const Char* const* type = accept_types; type && *type; ++type) accept += (accept.empty() ? "" : ", ") + ansi_of(*type);
   if (!accept.empty()) request->headers().add("Accept", accept);
-  HINTERNET handle = add_handle(request, connection);
-  SetLastError(ERROR_SUCCESS);
-  return handle;
+  return add_handle(request, connection);
 }
 
 // Header lines as the caller gives them: `length` units, or up to the terminator for -1.
@@ -76,8 +70,7 @@ BOOL add_headers(HINTERNET handle, const Char* headers, DWORD length, DWORD modi
   if (!request) return FALSE;
   if (!headers) return failed(ERROR_INVALID_PARAMETER);
   if (DWORD error = request->headers().apply(header_text(headers, length), modifiers)) return failed(error);
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 template <class Char>
@@ -87,8 +80,7 @@ BOOL send_request(HINTERNET handle, const Char* headers, DWORD length, LPVOID op
   if (headers) request->headers().apply(header_text(headers, length), HTTP_ADDREQ_FLAG_ADD | HTTP_ADDREQ_FLAG_REPLACE);
   std::string body = optional ? std::string(static_cast<const char*>(optional), optional_length) : std::string();
   if (DWORD error = request->send(std::move(body))) return failed(error);
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 INTERNET_STATUS_CALLBACK set_callback(HINTERNET handle, INTERNET_STATUS_CALLBACK function, bool wide) {
@@ -159,14 +151,12 @@ BOOL WINAPI InternetReadFile(HINTERNET hFile, LPVOID lpBuffer, DWORD dwNumberOfB
   if (DWORD error = answer->read(static_cast<char*>(lpBuffer), dwNumberOfBytesToRead, lpdwNumberOfBytesRead))
     return failed(error);
   if (waits) request->status(INTERNET_STATUS_RESPONSE_RECEIVED, lpdwNumberOfBytesRead, sizeof(DWORD));
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 BOOL WINAPI InternetCloseHandle(HINTERNET hInternet) {
   if (!close_handle(hInternet)) return failed(ERROR_INVALID_HANDLE);
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 INTERNET_STATUS_CALLBACK WINAPI InternetSetStatusCallbackA(HINTERNET hInternet,

@@ -84,6 +84,7 @@ HINTERNET add_handle(std::shared_ptr<InternetHandle> object, const std::shared_p
   HINTERNET handle = HandleTable::instance().add(object, parent);
   INTERNET_ASYNC_RESULT created{reinterpret_cast<DWORD_PTR>(handle), 0};
   object->status(INTERNET_STATUS_HANDLE_CREATED, &created, sizeof created);
+  SetLastError(ERROR_SUCCESS);
   return handle;
 }
 

@@ -64,7 +64,8 @@ class InternetHandle {
 };
 
 // Registers a new handle as a child of `parent` (null for a session), from which it takes
-// options and callback, and reports INTERNET_STATUS_HANDLE_CREATED. Returns its HINTERNET.
+// options and callback, and reports INTERNET_STATUS_HANDLE_CREATED. Returns its HINTERNET, with
+// the last error cleared.
 HINTERNET add_handle(std::shared_ptr<InternetHandle> object, const std::shared_ptr<InternetHandle>& parent);
 // The object of a handle of one of `kinds`; null with the last error set otherwise
 // (ERROR_INVALID_HANDLE, ERROR_INTERNET_INCORRECT_HANDLE_TYPE).

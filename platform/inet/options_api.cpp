@@ -54,8 +54,7 @@ BOOL deliver(const T& value, LPVOID buffer, LPDWORD length) {
   }
   std::memcpy(buffer, &value, sizeof value);
   *length = sizeof value;
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 std::shared_ptr<InternetHandle> any_handle(HINTERNET handle) {
@@ -71,8 +70,7 @@ BOOL set_option(HINTERNET handle, DWORD option, LPVOID buffer, DWORD length) {
     if (!buffer) return failed(ERROR_INVALID_PARAMETER);
     if (length != sizeof(DWORD)) return failed(ERROR_INTERNET_BAD_OPTION_LENGTH);
     std::memcpy(value, buffer, sizeof(DWORD));
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return succeeded();
   }
   if (option == INTERNET_OPTION_CONTEXT_VALUE && object) {
     if (!buffer) return failed(ERROR_INVALID_PARAMETER);
@@ -80,14 +78,12 @@ BOOL set_option(HINTERNET handle, DWORD option, LPVOID buffer, DWORD length) {
     DWORD_PTR context;
     std::memcpy(&context, buffer, sizeof context);
     object->set_context(context);
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return succeeded();
   }
   if (option == INTERNET_OPTION_USER_AGENT && object && object->kind() == Kind::session) {
     if (!buffer) return failed(ERROR_INVALID_PARAMETER);
     static_cast<Session&>(*object).agent = ansi_of(static_cast<const Unit*>(buffer));
-    SetLastError(ERROR_SUCCESS);
-    return TRUE;
+    return succeeded();
   }
   if (option == INTERNET_OPTION_HANDLE_TYPE || option == INTERNET_OPTION_CALLBACK)
     return failed(ERROR_INTERNET_OPTION_NOT_SETTABLE);
@@ -112,8 +108,7 @@ BOOL query_option(HINTERNET handle, DWORD option, LPVOID buffer, LPDWORD length)
     case INTERNET_OPTION_USER_AGENT: {
       if (object->kind() != Kind::session) return failed(ERROR_INTERNET_INCORRECT_HANDLE_TYPE);
       if (!deliver_text<Unit>(static_cast<Session&>(*object).agent, buffer, length)) return FALSE;
-      SetLastError(ERROR_SUCCESS);
-      return TRUE;
+      return succeeded();
     }
     default:
       return failed(ERROR_INTERNET_INVALID_OPTION);

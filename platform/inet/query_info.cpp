@@ -181,8 +181,7 @@ BOOL query_info(HINTERNET handle, DWORD info_level, LPVOID buffer, LPDWORD lengt
                                                   : deliver_text<Unit>(text, buffer, length);
   if (!ok) return FALSE;  // the index stays, so that the caller can ask again with room
   if (field && index) ++*index;
-  SetLastError(ERROR_SUCCESS);
-  return TRUE;
+  return succeeded();
 }
 
 }  // namespace

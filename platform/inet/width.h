@@ -28,6 +28,11 @@ inline BOOL failed(DWORD error) {
   SetLastError(error);
   return FALSE;
 }
+// TRUE with the last error cleared, as WinInet leaves it after a success.
+inline BOOL succeeded() {
+  SetLastError(ERROR_SUCCESS);
+  return TRUE;
+}
 
 // Too small a buffer learns the size needed in bytes, NUL included (in both forms); a filled one
 // the length in characters without it.

@@ -2,10 +2,6 @@
 // server and of the product web host to it. The newest version named by the update index, the
 // version of a typed date, and every answer the server can give on the way: errors, redirects,
 // answers without a Last-Modified or without any date, and a server that is down.
-#include <netinet/in.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
 #include <memory>
 
 #include "scenarios/zolvane_fixture.h"
@@ -28,19 +24,6 @@ std::string DownloadError(int code) {
   return "Unable to download new dialer service\nThe error was " + std::to_string(code);
 }
 std::string Downloaded(const std::string& name) { return "Successfully downloaded " + name + "\nTo use it select the file below"; }
-
-// A port of 127.0.0.1 where nothing listens: one the system just handed out and took back.
-uint16_t UnusedPort() {
-  int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t length = sizeof address;
-  bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address);
-  getsockname(s, reinterpret_cast<sockaddr*>(&address), &length);
-  close(s);
-  return ntohs(address.sin_port);
-}
 
 class ZolvaneDownloads : public ZolvaneTest {
  protected:
@@ -200,7 +183,7 @@ TEST_F(ZolvaneDownloads, AnswersWithoutALastModifiedTime) {
 }
 
 TEST_F(ZolvaneDownloads, AServerThatIsDownFailsWithinTheConnectTimeOut) {
-  map_port_80_to(UnusedPort());
+  map_port_80_to(tarvolt::test::free_port());
   start_zolvane();
   const int64_t clicked_ns = platform::clock::now_ns();
   expect_download_error("20261201", 0);

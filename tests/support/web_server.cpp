@@ -34,18 +34,6 @@ void remove_abandoned_folders() {
   }
 }
 
-uint16_t free_port() {
-  int s = socket(AF_INET, SOCK_STREAM, 0);
-  sockaddr_in address{};
-  address.sin_family = AF_INET;
-  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-  socklen_t size = sizeof address;
-  if (s < 0 || bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0 ||
-      getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) != 0)
-    throw std::runtime_error("web server: no free port");
-  close(s);
-  return ntohs(address.sin_port);
-}
 
 bool accepts(uint16_t port) {
   int s = socket(AF_INET, SOCK_STREAM, 0);
@@ -114,6 +102,19 @@ std::string date_without_gmt() {
 }
 
 }  // namespace
+
+uint16_t free_port() {
+  int s = socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  bool bound = s >= 0 && bind(s, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+               getsockname(s, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+  if (s >= 0) close(s);
+  if (!bound) throw std::runtime_error("web server: no free port");
+  return ntohs(address.sin_port);
+}
 
 WebServer::WebServer(std::filesystem::path document_root) : document_root_(std::filesystem::absolute(document_root)) {
   remove_abandoned_folders();

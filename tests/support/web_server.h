@@ -19,6 +19,9 @@
 
 namespace tarvolt::test {
 
+// A port of 127.0.0.1 where nothing listens now: one the system just handed out and took back.
+uint16_t free_port();
+
 class WebServer {
  public:
   // Serves the files under document_root, with Last-Modified from their times.
